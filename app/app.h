@@ -1,0 +1,42 @@
+// The application shell: start-up, the frame loop, the window procedure,
+// the notices.
+#pragma once
+
+#include <cstdint>
+
+extern int32_t AppActive;
+extern int32_t ShowFps;
+// Previous frame time, this frame's time, milliseconds in the current
+// one-second window, last frame's duration, frames in the window, rate shown.
+extern uint32_t FpsCounters[6];
+
+extern int16_t ScreenWidth;
+extern int16_t ScreenHeight;
+extern uint8_t ScreenBpp;
+extern int16_t RowDwords;
+extern int32_t FrameDwords;
+
+// Start-up up to the frame loop. Returns false when the program must end;
+// *exitCode then holds its exit code.
+bool StartGame(int* exitCode);
+// One pass of the frame loop: one message, or one frame. Returns false when
+// the program has ended; *exitCode then holds its exit code.
+bool RunLoopPass(int* exitCode);
+// Start-up and the frame loop to the end: the whole program.
+int GameMain();
+
+void InitGlobals();
+bool InitDisplay();
+bool LoadStartupImages();
+void Shutdown();
+
+// Frames that ran (handler called or not) since start-up.
+extern uint64_t FramesRun;
+
+// Set by WM_DESTROY: the display is gone and no frame may run.
+extern bool WindowDestroyed;
+
+int32_t WindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
+void DebugKeys(int32_t keyCode);
+void ShowNotice();
+

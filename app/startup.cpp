@@ -1,0 +1,89 @@
+#include <cstdio>
+
+#include "app/app.h"
+#include "app/messages.h"
+#include "gfx/display.h"
+#include "gfx/frame.h"
+#include "gfx/image.h"
+#include "platform/platform.h"
+#include "screens/screen.h"
+#include "screens/screens.h"
+#include "sim/random.h"
+#include "text/font.h"
+#include "text/utf8.h"
+
+int32_t AppActive;
+int32_t ShowFps;
+uint32_t FpsCounters[6];
+int16_t ScreenWidth;
+int16_t ScreenHeight;
+uint8_t ScreenBpp;
+int16_t RowDwords;
+int32_t FrameDwords;
+
+void InitGlobals() {
+  ScreenWidth = 640;
+  ScreenHeight = 480;
+  ScreenBpp = 8;
+  RowDwords = 160;
+  FrameDwords = 76800;
+  GameSrand(static_cast<uint32_t>(PlatformCalendarSeconds()));
+}
+
+bool LoadStartupImages() {
+  // Only a 16x16 picture can be the cursor; anything else leaves the arrow
+  // empty (fully transparent) rather than reading past the buffer.
+  uint8_t arrow[256];
+  for (uint8_t& pixel : arrow) pixel = TransparentKey;
+  LoadImage(arrow, sizeof arrow, "cur/arrow.kxg");
+  SetCursorImage(arrow, ScreenWidth, ScreenHeight, TransparentKey);
+  LoadImageWithPalette(BaseFrame, FrameBytes, "data/main.kxg", GamePalette);
+  Display->SetPalette(GamePalette);
+  return true;
+}
+
+bool InitDisplay() {
+  Display = new DisplayDevice(ScreenWidth, ScreenHeight, ScreenBpp);
+  if (!Display->IsReady()) return false;
+  LoadStartupImages();
+  if (!LoadFonts("data/han.fnt", "data/eng.fnt")) {
+    std::fprintf(stderr, "kxs: %s\n", FontLoadError());
+    return false;
+  }
+  TextColour = 55;
+  return true;
+}
+
+bool StartGame(int* exitCode) {
+  *exitCode = 0;
+  if (!PlatformClaimSingleInstance()) {
+    std::fprintf(stderr, "kxs: another instance is already running\n");
+    PlatformMessageBox(WansungText("이미 실행중입니다"), "Notice", BoxOk);
+    return false;
+  }
+  InitGlobals();
+  CurrentScreen = StartPictureScreen;
+  if (!InitDisplay()) {
+    *exitCode = 1;
+    return false;
+  }
+  ShowCursor(false);
+  return true;
+}
+
+void Shutdown() {
+  FreeFonts();
+  if (Display) {
+    Display->Shutdown();
+    delete Display;
+    Display = nullptr;
+  }
+}
+
+int GameMain() {
+  int exitCode = 0;
+  if (!StartGame(&exitCode)) return exitCode;
+  while (RunLoopPass(&exitCode)) {
+  }
+  return exitCode;
+}

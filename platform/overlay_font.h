@@ -1,0 +1,6 @@
+// A small built-in ASCII font for text that the platform writes itself.
+#pragma once
+
+#include <cstdint>
+
+extern const uint8_t OverlayFont[95][16];

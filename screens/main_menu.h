@@ -1,0 +1,9 @@
+// The title's main menu: new game, load game, an item not supported yet, quit.
+#pragma once
+
+// Loads data/mainmenu.kxg with its palette into BaseFrame and the four
+// highlights into their places in ComposeFrame, and sets the palette.
+void LoadMainMenuPictures();
+
+// The item under (x, y): 1..4, or 0 for none.
+int MainMenuItemAt(int x, int y);

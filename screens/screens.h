@@ -1,0 +1,6 @@
+// Every screen handler of the game.
+#pragma once
+
+void StartPictureScreen();
+void MainMenuScreen();
+void OfficeScreen();

@@ -1,0 +1,4 @@
+#include "world/notice_state.h"
+
+uint8_t NoticeCode;
+char MessageText[MessageTextBytes];
