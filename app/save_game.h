@@ -1,0 +1,12 @@
+// The one saved game, cur/kxs.sav: the notice follow-ups of codes 51 (save)
+// and 50 (load). Both report in message boxes of their own.
+#pragma once
+
+constexpr const char* SaveFilePath = "cur/kxs.sav";
+
+// Writes the world to the save file through a temporary file, so that a
+// failed save leaves the previous one as it was.
+void SaveGame();
+// Reads the save file and continues in the office. A file that is missing,
+// unreadable or not a whole save of this game changes nothing.
+void LoadGame();
