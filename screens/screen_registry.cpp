@@ -15,6 +15,8 @@ const ScreenEntryName ScreenNames[] = {
     {StartPictureScreen, "StartPictureScreen"},
     {MainMenuScreen, "MainMenuScreen"},
     {OfficeScreen, "OfficeScreen"},
+    {DayPassScreen, "DayPassScreen"},
+    {PrisonScreen, "PrisonScreen"},
 };
 
 }  // namespace

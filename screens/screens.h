@@ -4,3 +4,5 @@
 void StartPictureScreen();
 void MainMenuScreen();
 void OfficeScreen();
+void DayPassScreen();
+void PrisonScreen();
