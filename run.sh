@@ -12,7 +12,7 @@ packages=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libpng-dev
   libgtest-dev libbenchmark-dev
-  fonts-nanum unifont
+  fonts-nanum unifont librsvg2-bin
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
 )

@@ -6,7 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-bool WritePngRgb(const char* path, const uint8_t* rgb, int width, int height) {
+namespace {
+
+// Writes rows of `bytesPerPixel` bytes; `palette` makes an indexed PNG.
+bool WritePng(const char* path, const uint8_t* pixels, int width, int height, const uint8_t* palette) {
   std::FILE* file = std::fopen(path, "wb");
   if (!file) return false;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -22,15 +25,29 @@ bool WritePngRgb(const char* path, const uint8_t* rgb, int width, int height) {
     return false;
   }
   png_init_io(png, file);
-  png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = 0; y < height; ++y) {
-    png_write_row(png, const_cast<png_bytep>(rgb + static_cast<long>(y) * width * 3));
+  png_set_IHDR(png, info, width, height, 8, palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_color colours[256];
+  if (palette) {
+    for (int i = 0; i < 256; ++i) colours[i] = png_color{palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]};
+    png_set_PLTE(png, info, colours, 256);
   }
+  png_write_info(png, info);
+  const long rowBytes = static_cast<long>(width) * (palette ? 1 : 3);
+  for (int y = 0; y < height; ++y) png_write_row(png, const_cast<png_bytep>(pixels + y * rowBytes));
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return std::fclose(file) == 0;
+}
+
+}  // namespace
+
+bool WritePngRgb(const char* path, const uint8_t* rgb, int width, int height) {
+  return WritePng(path, rgb, width, height, nullptr);
+}
+
+bool WritePngIndexed(const char* path, const uint8_t* indices, int width, int height, const uint8_t* palette) {
+  return WritePng(path, indices, width, height, palette);
 }
 
 namespace {

@@ -8,6 +8,9 @@
 // rgb: width x height triplets.
 bool WritePngRgb(const char* path, const uint8_t* rgb, int width, int height);
 
+// indices: width x height palette indices; palette: 768 bytes (256 entries).
+bool WritePngIndexed(const char* path, const uint8_t* indices, int width, int height, const uint8_t* palette);
+
 // A PNG read back: its pixels as RGBA, and, for a palette PNG, its indices and
 // palette (palette entries beyond the file's are zero).
 struct PngImage {

@@ -50,9 +50,10 @@ int CommandKxgToPng(int argc, char** argv) {
   std::vector<uint8_t> pixels(static_cast<size_t>(width) * height, 0);
   uint8_t palette[768];
   DecodeImage(bytes.data(), bytes.size(), pixels.data(), pixels.size(), palette);
-  std::vector<uint8_t> rgb(pixels.size() * 3);
-  for (size_t i = 0; i < pixels.size(); ++i) std::memcpy(&rgb[3 * i], palette + 3 * pixels[i], 3);
-  if (!WritePngRgb(argv[1], rgb.data(), width, height)) return Fail(std::string("cannot write ") + argv[1]);
+  // A palette PNG keeps the indices, so png2kxg gives the same picture back.
+  if (!WritePngIndexed(argv[1], pixels.data(), width, height, palette)) {
+    return Fail(std::string("cannot write ") + argv[1]);
+  }
   return 0;
 }
 

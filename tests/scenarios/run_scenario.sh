@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# run_scenario.sh KXS_REPLAY GAME_TREE SCRIPT WORK_DIR
+# Plays SCRIPT on a copy of the data tree and compares its log with
+# SCRIPT's .log file. A scenario may carry a .check script, run afterwards in
+# the work folder with the copied tree as $TREE (for pixels and save files).
+set -euo pipefail
+replay=$1 tree=$2 script=$3 work=$4
+name=$(basename "$script" .replay)
+dir="$work/$name"
+rm -rf "$dir"
+mkdir -p "$dir"
+cp -r "$tree" "$dir/tree"
+expected="${script%.replay}.log"
+seed=$(sed -n 's/^# seed: *//p' "$script" | head -n1)
+cd "$dir"
+"$replay" --root "$dir/tree" --seed "${seed:-1}" --log "$dir/actual.log" "$script"
+if ! diff -u "$expected" "$dir/actual.log"; then
+  echo "scenario $name: the log differs from $expected" >&2
+  exit 1
+fi
+check="${script%.replay}.check"
+if [ -f "$check" ]; then
+  TREE="$dir/tree" bash "$check"
+fi
+echo "scenario $name: passed"
