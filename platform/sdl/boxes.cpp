@@ -1,0 +1,263 @@
+// Message boxes: OK, Yes/No, and OK with the stop sign, drawn in the window
+// over the last frame and answered with the mouse or the keyboard.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/sdl/sdl_internal.h"
+#include "platform/sdl/ui_draw.h"
+#include "platform/sdl/wansung.h"
+
+namespace {
+
+const int FontSize = 12;
+const int Border = 3;
+const int TitleHeight = 18;
+const int Margin = 12;
+const int IconSize = 32;
+const int ButtonWidth = 75, ButtonHeight = 23, ButtonGap = 6;
+const int MaxTextWidth = 500;
+const int MaxLines = 24;
+const size_t MaxTextBytes = 4096;
+
+struct Box {
+  std::string caption;               // UTF-8
+  std::vector<std::string> lines;    // UTF-8, wrapped
+  bool yesNo;
+  bool stopIcon;
+  int focus;                         // button index
+  int pressed;                       // button held down with the mouse, -1 none
+  bool pressedInside;
+  int answer;                        // 0 while open
+  int width, height;                 // the whole box
+};
+
+// Breaks one line where it would pass the widest text a box takes: after the
+// last blank that fits, else between characters.
+void WrapLine(const std::string& line, std::vector<std::string>* out) {
+  size_t start = 0;
+  while (start < line.size() && out->size() < size_t(MaxLines)) {
+    size_t end = start, lastBlank = std::string::npos;
+    while (end < line.size()) {
+      const size_t next = end + size_t(Utf8CharLength(line.data() + end, line.size() - end));
+      if (UiTextWidth(FontSize, false, line.substr(start, next - start).c_str()) > MaxTextWidth && end > start) break;
+      if (line[end] == ' ') lastBlank = end;
+      end = next;
+    }
+    if (end < line.size() && lastBlank != std::string::npos && lastBlank > start) end = lastBlank + 1;
+    out->push_back(line.substr(start, end - start));
+    start = end;
+  }
+  if (line.empty() && out->size() < size_t(MaxLines)) out->push_back(std::string());
+}
+
+std::vector<std::string> LinesOf(const char* wansung) {
+  std::string text = wansung ? std::string(wansung) : std::string();
+  if (text.size() > MaxTextBytes) text.resize(MaxTextBytes);
+  const std::string utf8 = WansungToUtf8(text);
+  std::vector<std::string> lines;
+  std::string line;
+  for (size_t i = 0; i <= utf8.size(); ++i) {
+    const char c = i < utf8.size() ? utf8[i] : '\n';
+    if (c == '\r') continue;
+    if (c == '\n') {
+      WrapLine(line, &lines);
+      line.clear();
+      continue;
+    }
+    line.push_back(c == '\t' ? ' ' : c);
+  }
+  return lines;
+}
+
+int ButtonCount(const Box& box) { return box.yesNo ? 2 : 1; }
+
+const char* ButtonLabel(const Box& box, int index) {
+  if (!box.yesNo) return "확인";
+  return index == 0 ? "예(Y)" : "아니오(N)";
+}
+
+int ButtonAnswer(const Box& box, int index) {
+  if (!box.yesNo) return AnswerOk;
+  return index == 0 ? AnswerYes : AnswerNo;
+}
+
+int TextLeft(const Box& box) { return Margin + (box.stopIcon ? IconSize + Margin : 0); }
+
+int TextBlockHeight(const Box& box) {
+  const int text = int(box.lines.size()) * UiLineHeight(FontSize, false);
+  return box.stopIcon && text < IconSize ? IconSize : text;
+}
+
+void Measure(Box* box) {
+  int textWidth = 0;
+  for (const std::string& line : box->lines) {
+    const int w = UiTextWidth(FontSize, false, line.c_str());
+    if (w > textWidth) textWidth = w;
+  }
+  const int buttons = ButtonCount(*box) * ButtonWidth + (ButtonCount(*box) - 1) * ButtonGap;
+  int client = TextLeft(*box) + textWidth + Margin;
+  if (client < buttons + 2 * Margin) client = buttons + 2 * Margin;
+  const int caption = UiTextWidth(FontSize, true, box->caption.c_str()) + 24;
+  if (client < caption) client = caption;
+  if (client > 620) client = 620;
+  box->width = client + 2 * Border;
+  box->height = Border + TitleHeight + Margin + TextBlockHeight(*box) + Margin + 4 + ButtonHeight + 10 + Border;
+}
+
+UiRect Frame(const Box& box) {
+  return UiRect{(ModalWidth() - box.width) / 2, (ModalHeight() - box.height) / 2, box.width, box.height};
+}
+
+UiRect ButtonRect(const Box& box, int index) {
+  const UiRect f = Frame(box);
+  const int count = ButtonCount(box);
+  const int total = count * ButtonWidth + (count - 1) * ButtonGap;
+  const int y = f.y + f.h - Border - 10 - ButtonHeight;
+  return UiRect{f.x + (f.w - total) / 2 + index * (ButtonWidth + ButtonGap), y, ButtonWidth, ButtonHeight};
+}
+
+void DrawBox(void* context, UiCanvas* canvas, bool top) {
+  const Box& box = *static_cast<const Box*>(context);
+  const UiRect f = Frame(box);
+  UiFill(canvas, f, UiColour::Face);
+  UiBevel(canvas, f, UiRaised);
+  const UiRect title{f.x + Border, f.y + Border, f.w - 2 * Border, TitleHeight};
+  UiFill(canvas, title, top ? UiColour::Title : UiColour::Disabled);
+  UiClip(canvas, &title);
+  UiText(canvas, title.x + 3, title.y + (TitleHeight - UiLineHeight(FontSize, true)) / 2, FontSize, true,
+         box.caption.c_str(), UiColour::White);
+  UiClip(canvas, nullptr);
+  const int blockTop = title.y + TitleHeight + Margin;
+  const int blockHeight = TextBlockHeight(box);
+  if (box.stopIcon) UiStopIcon(canvas, f.x + Border + Margin, blockTop);
+  const int lineHeight = UiLineHeight(FontSize, false);
+  int y = blockTop + (blockHeight - int(box.lines.size()) * lineHeight) / 2;
+  const UiRect inside{f.x + Border, f.y + Border, f.w - 2 * Border, f.h - 2 * Border};
+  UiClip(canvas, &inside);
+  for (const std::string& line : box.lines) {
+    UiText(canvas, f.x + Border + TextLeft(box), y, FontSize, false, line.c_str(), UiColour::Black);
+    y += lineHeight;
+  }
+  UiClip(canvas, nullptr);
+  for (int i = 0; i < ButtonCount(box); ++i) {
+    const bool pressed = box.pressed == i && box.pressedInside;
+    UiButton(canvas, ButtonRect(box, i), ButtonLabel(box, i), FontSize, top && box.focus == i, pressed,
+             top && box.focus == i);
+  }
+}
+
+int ButtonAt(const Box& box, int windowX, int windowY) {
+  int x = 0, y = 0;
+  if (!ModalPoint(windowX, windowY, &x, &y)) return -1;
+  for (int i = 0; i < ButtonCount(box); ++i) {
+    if (UiInside(ButtonRect(box, i), x, y)) return i;
+  }
+  return -1;
+}
+
+void HandleKey(Box* box, const SDL_Keysym& key) {
+  switch (key.sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE:
+      box->answer = ButtonAnswer(*box, box->focus);
+      break;
+    case SDLK_ESCAPE:
+      box->answer = box->yesNo ? AnswerNo : AnswerOk;
+      break;
+    case SDLK_TAB:
+    case SDLK_LEFT:
+    case SDLK_RIGHT:
+    case SDLK_UP:
+    case SDLK_DOWN:
+      box->focus = (box->focus + 1) % ButtonCount(*box);
+      ModalInvalidate();
+      break;
+    case SDLK_y:
+      if (box->yesNo) box->answer = AnswerYes;
+      break;
+    case SDLK_n:
+      if (box->yesNo) box->answer = AnswerNo;
+      break;
+    default:
+      break;
+  }
+}
+
+void HandleEvent(Box* box, const SDL_Event& event) {
+  switch (ModalFilter(event)) {
+    case ModalEventTaken:
+      return;
+    case ModalEventDismiss:
+      box->answer = box->yesNo ? AnswerNo : AnswerOk;
+      return;
+    case ModalEventOwn:
+      break;
+  }
+  switch (event.type) {
+    case SDL_KEYDOWN:
+      HandleKey(box, event.key.keysym);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button != SDL_BUTTON_LEFT) break;
+      box->pressed = ButtonAt(*box, event.button.x, event.button.y);
+      box->pressedInside = box->pressed >= 0;
+      if (box->pressed >= 0) box->focus = box->pressed;
+      ModalInvalidate();
+      break;
+    case SDL_MOUSEMOTION:
+      if (box->pressed >= 0) {
+        const bool inside = ButtonAt(*box, event.motion.x, event.motion.y) == box->pressed;
+        if (inside != box->pressedInside) ModalInvalidate();
+        box->pressedInside = inside;
+      }
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button != SDL_BUTTON_LEFT || box->pressed < 0) break;
+      if (ButtonAt(*box, event.button.x, event.button.y) == box->pressed) box->answer = ButtonAnswer(*box, box->pressed);
+      box->pressed = -1;
+      ModalInvalidate();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+int PlatformMessageBox(const char* text, const char* caption, int style) {
+  Box box;
+  box.caption = WansungToUtf8(caption ? std::string(caption) : std::string());
+  box.yesNo = (style & 0x0F) == BoxYesNo;
+  box.stopIcon = (style & 0xF0) == BoxIconStop;
+  box.focus = 0;
+  box.pressed = -1;
+  box.pressedInside = false;
+  box.answer = 0;
+  if (!SdlVideoUp()) {
+    // No display at all: the message still reaches a person, and the
+    // answer is the one that changes nothing.
+    std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(), WansungToUtf8(text ? std::string(text) : std::string()).c_str());
+    return box.yesNo ? AnswerNo : AnswerOk;
+  }
+  box.lines = LinesOf(text);
+  Measure(&box);
+  if (!ModalBegin(box.width, box.height, box.caption.c_str())) {
+    std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(), WansungToUtf8(text ? std::string(text) : std::string()).c_str());
+    return box.yesNo ? AnswerNo : AnswerOk;
+  }
+  ModalPushLayer(DrawBox, &box);
+  while (box.answer == 0) {
+    ModalRenderIfNeeded();
+    SDL_Event event;
+    if (!SDL_WaitEvent(&event)) {
+      box.answer = box.yesNo ? AnswerNo : AnswerOk;
+      break;
+    }
+    HandleEvent(&box, event);
+  }
+  ModalPopLayer();
+  ModalEnd();
+  return box.answer;
+}

@@ -1,0 +1,171 @@
+// The game display: an 8-bit back buffer in system memory, expanded through
+// the palette into the window's texture at every flip, paced to 60 Hz.
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/palette_expand.h"
+#include "platform/sdl/sdl_internal.h"
+
+// Rows padded like a video surface's, so that nothing may assume pitch 640.
+static const int BackBufferPadding = 32;
+static const double FlipsPerSecond = 60.0;
+
+static SdlTarget Game;
+static bool Open;
+static bool Fullscreen;
+static int Width, Height;
+static uint8_t* BackBuffer;
+static uint8_t* LastFrame;  // the picture last flipped, for redraws and modal backgrounds
+static int32_t Pitch;
+static uint8_t Palette[768];
+static PaletteLut Lut;
+static bool LutStale = true;
+static Uint64 NextFlipDue;
+
+SdlTarget* GameTarget() { return Open ? &Game : nullptr; }
+
+bool PlatformDisplayIsOpen() { return Open; }
+
+void QueueInitialActivation();
+
+bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
+  if (Open) return true;
+  if (bitsPerPixel != 8 || width < 1 || height < 1 || width > 4096 || height > 4096) {
+    SdlSetError("display", "only 8-bit displays up to 4096x4096 are offered");
+    return false;
+  }
+  Width = width;
+  Height = height;
+  Pitch = width + BackBufferPadding;
+  BackBuffer = static_cast<uint8_t*>(std::calloc(size_t(Pitch) * height, 1));
+  LastFrame = static_cast<uint8_t*>(std::calloc(size_t(Pitch) * height, 1));
+  if (!BackBuffer || !LastFrame) {
+    SdlSetError("display", "out of memory for the back buffer");
+    PlatformCloseDisplay();
+    return false;
+  }
+  if (!TargetOpen(&Game, "KXS", width, height, true, 1)) {
+    PlatformCloseDisplay();
+    return false;
+  }
+  Open = true;
+  Fullscreen = true;
+  LutStale = true;
+  NextFlipDue = 0;
+  SDL_SetWindowMinimumSize(Game.window, 160, 120);
+  QueueInitialActivation();
+  RepresentGameFrame();
+  return true;
+}
+
+void PlatformCloseDisplay() {
+  TargetClose(&Game);
+  std::free(BackBuffer);
+  std::free(LastFrame);
+  BackBuffer = LastFrame = nullptr;
+  Open = false;
+}
+
+bool PlatformSetPalette(const uint8_t* rgb) {
+  if (!rgb) return false;
+  std::memcpy(Palette, rgb, sizeof Palette);
+  LutStale = true;
+  return true;
+}
+
+const uint8_t* PlatformCurrentPalette() { return Palette; }
+
+PlatformResult PlatformLockBackBuffer(uint8_t** pixels, int32_t* pitch) {
+  if (!Open) return PlatformFailed;
+  *pixels = BackBuffer;
+  *pitch = Pitch;
+  return PlatformOk;
+}
+
+void PlatformUnlockBackBuffer() {}
+
+// The picture on screen always shows through the palette set last, as an
+// 8-bit display mode does.
+void DrawLastFrame(uint32_t* pixels, int pitchPixels, int scale) {
+  if (LutStale) {
+    BuildPaletteLut(Palette, &Lut);
+    LutStale = false;
+  }
+  ExpandPicture(LastFrame, Pitch, Width, Height, Lut, pixels, pitchPixels, scale);
+}
+
+static bool ComposeGameFrame() {
+  uint32_t* pixels = nullptr;
+  int pitchPixels = 0;
+  if (!TargetLock(&Game, &pixels, &pitchPixels)) return false;
+  DrawLastFrame(pixels, pitchPixels, Game.textureScale);
+  TargetUnlockAndCompose(&Game);
+  return true;
+}
+
+// Drivers do not always honour vsync, so a deadline keeps the pace at 60
+// flips a second at most; a late flip moves the schedule instead of
+// hurrying the next ones.
+static void WaitForFlipDeadline() {
+  const Uint64 frequency = SDL_GetPerformanceFrequency();
+  const Uint64 period = Uint64(double(frequency) / FlipsPerSecond);
+  Uint64 now = SDL_GetPerformanceCounter();
+  if (NextFlipDue > now) {
+    const Uint64 waitMs = (NextFlipDue - now) * 1000 / frequency;
+    if (waitMs > 1) SDL_Delay(Uint32(waitMs - 1));
+    while ((now = SDL_GetPerformanceCounter()) < NextFlipDue) SDL_Delay(0);
+  }
+  NextFlipDue = (NextFlipDue > now ? NextFlipDue : now) + period;
+}
+
+PlatformResult PlatformFlip() {
+  if (!Open) return PlatformFailed;
+  for (int row = 0; row < Height; ++row) {
+    std::memcpy(LastFrame + size_t(row) * Pitch, BackBuffer + size_t(row) * Pitch, size_t(Width));
+  }
+  if (!ComposeGameFrame()) return PlatformOk;  // a texture that cannot be locked skips this frame
+  WaitForFlipDeadline();
+  SDL_RenderPresent(Game.renderer);
+  return PlatformOk;
+}
+
+void RepresentGameFrame() {
+  if (!Open) return;
+  if (ModalOnGameWindow()) {
+    ModalInvalidate();  // the modal loop draws the frame with its layers over it
+    return;
+  }
+  if (ComposeGameFrame()) SDL_RenderPresent(Game.renderer);
+}
+
+bool PlatformRestore() {
+  if (!Open) return false;
+  return TargetRelayout(&Game);
+}
+
+bool PlatformShowSystemSurface() {
+  if (!Open) return false;
+  RepresentGameFrame();
+  return true;
+}
+
+void ToggleFullscreen() {
+  if (!Open) return;
+  if (Fullscreen) {
+    if (SDL_SetWindowFullscreen(Game.window, 0) != 0) return;
+    // The window takes the largest whole scale that leaves room on the desktop.
+    SDL_Rect usable{0, 0, 0, 0};
+    int scale = 1;
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(Game.window), &usable) == 0) {
+      while (Width * (scale + 1) <= usable.w * 9 / 10 && Height * (scale + 1) <= usable.h * 9 / 10) ++scale;
+    }
+    SDL_SetWindowSize(Game.window, Width * scale, Height * scale);
+    SDL_SetWindowPosition(Game.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    Fullscreen = false;
+  } else {
+    if (SDL_SetWindowFullscreen(Game.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
+    Fullscreen = true;
+  }
+  TargetRelayout(&Game);
+  RepresentGameFrame();
+}

@@ -1,0 +1,176 @@
+// The game's events: SDL's input turned into the few events the game sees,
+// in window order, through a small queue of its own.
+#include "platform/sdl/sdl_internal.h"
+
+static const int QueueSize = 256;
+static PlatformEvent Queue[QueueSize];
+static int QueueHead, QueueCount;
+static bool Active;
+static int PointerX = -1, PointerY = -1;
+
+void QueueGameEvent(const PlatformEvent& event) {
+  if (QueueCount > 0 && event.type == PlatformEventMouseMove) {
+    // Like window messages, waiting moves merge into the newest one.
+    PlatformEvent& last = Queue[(QueueHead + QueueCount - 1) % QueueSize];
+    if (last.type == PlatformEventMouseMove) {
+      last = event;
+      return;
+    }
+  }
+  if (QueueCount == QueueSize) {  // a stalled game loses its oldest input, never memory
+    QueueHead = (QueueHead + 1) % QueueSize;
+    --QueueCount;
+  }
+  Queue[(QueueHead + QueueCount) % QueueSize] = event;
+  ++QueueCount;
+}
+
+static void QueueActivation(bool active) {
+  if (active == Active) return;
+  Active = active;
+  PlatformEvent event{PlatformEventActivate, 0, 0, 0, active ? 1 : 0};
+  QueueGameEvent(event);
+}
+
+// The game draws nothing until it has been activated, and a window system
+// without a window manager may never report focus: the new window counts as
+// activated.
+void QueueInitialActivation() {
+  Active = false;
+  QueueActivation(true);
+}
+
+static void QueuePointer(PlatformEventType type, int x, int y) {
+  if (type == PlatformEventMouseMove && x == PointerX && y == PointerY) return;
+  if (type == PlatformEventLeftButtonUp && (x != PointerX || y != PointerY)) QueuePointer(PlatformEventMouseMove, x, y);
+  PointerX = x;
+  PointerY = y;
+  PlatformEvent event{type, x, y, 0, 0};
+  QueueGameEvent(event);
+}
+
+void QueuePointerPlace() {
+  SdlTarget* game = GameTarget();
+  if (!game) return;
+  int wx = 0, wy = 0, x = 0, y = 0;
+  SDL_GetMouseState(&wx, &wy);
+  TargetWindowToLogical(game, wx, wy, &x, &y);
+  PointerX = PointerY = -1;
+  QueuePointer(PlatformEventMouseMove, x, y);
+}
+
+bool HandleWindowEvent(const SDL_Event& event) {
+  if (event.type == SDL_RENDER_DEVICE_RESET || event.type == SDL_RENDER_TARGETS_RESET) {
+    if (SdlTarget* game = GameTarget()) {
+      // The texture's content is gone; a new one is drawn from the last frame.
+      if (game->texture) SDL_DestroyTexture(game->texture);
+      game->texture = nullptr;
+      TargetRelayout(game);
+      RepresentGameFrame();
+    }
+    return true;
+  }
+  if (event.type != SDL_WINDOWEVENT) return false;
+  SdlTarget* game = GameTarget();
+  const bool gameWindow = game && SDL_GetWindowID(game->window) == event.window.windowID;
+  switch (event.window.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_RESTORED:
+      if (gameWindow) QueueActivation(true);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_MINIMIZED:
+      if (gameWindow) QueueActivation(false);
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+      if (gameWindow) {
+        TargetRelayout(game);
+        RepresentGameFrame();
+      } else {
+        ModalInvalidate();
+      }
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+static bool IsToggleKey(const SDL_Keysym& key) {
+  return (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && (key.mod & KMOD_ALT);
+}
+
+bool IsFullscreenToggle(const SDL_Event& event) { return event.type == SDL_KEYDOWN && IsToggleKey(event.key.keysym); }
+
+static void TranslateKey(const SDL_KeyboardEvent& key) {
+  if (IsToggleKey(key.keysym)) {
+    if (!key.repeat) ToggleFullscreen();
+    return;
+  }
+  // Alt and keys pressed with Alt are system keys to Windows (they never
+  // reach the game as key presses); Alt+F4 closes the window.
+  if (key.keysym.mod & KMOD_ALT) {
+    if (key.keysym.sym == SDLK_F4 && !key.repeat) QueueGameEvent(PlatformEvent{PlatformEventClose, 0, 0, 0, 0});
+    return;
+  }
+  const int code = VirtualKeyOf(key.keysym);
+  if (code == 0) return;
+  QueueGameEvent(PlatformEvent{PlatformEventKeyDown, 0, 0, code, 0});
+}
+
+static void Translate(const SDL_Event& event) {
+  if (HandleWindowEvent(event)) return;
+  SdlTarget* game = GameTarget();
+  int x = 0, y = 0;
+  switch (event.type) {
+    case SDL_QUIT:
+      QueueGameEvent(PlatformEvent{PlatformEventClose, 0, 0, 0, 0});
+      break;
+    case SDL_KEYDOWN:
+      TranslateKey(event.key);
+      break;
+    case SDL_MOUSEMOTION:
+      if (!game) break;
+      TargetWindowToLogical(game, event.motion.x, event.motion.y, &x, &y);
+      QueuePointer(PlatformEventMouseMove, x, y);
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (!game || event.button.button != SDL_BUTTON_LEFT) break;
+      TargetWindowToLogical(game, event.button.x, event.button.y, &x, &y);
+      QueuePointer(PlatformEventLeftButtonUp, x, y);
+      break;
+    default:
+      break;
+  }
+}
+
+static bool TakeQueued(PlatformEvent* event) {
+  if (QueueCount == 0) return false;
+  *event = Queue[QueueHead];
+  QueueHead = (QueueHead + 1) % QueueSize;
+  --QueueCount;
+  return true;
+}
+
+bool PlatformPollEvent(PlatformEvent* event) {
+  if (!event) return false;
+  if (SDL_WasInit(SDL_INIT_VIDEO)) {
+    SDL_Event sdlEvent;
+    while (QueueCount == 0 && SDL_PollEvent(&sdlEvent)) Translate(sdlEvent);
+  }
+  return TakeQueued(event);
+}
+
+void PlatformWaitEvent() {
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  SDL_Event sdlEvent;
+  // Events the game does not see (an expose, a key it ignores) are handled
+  // here and the wait goes on.
+  while (QueueCount == 0) {
+    if (!SDL_WaitEvent(&sdlEvent)) return;
+    Translate(sdlEvent);
+  }
+}

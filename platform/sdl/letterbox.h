@@ -1,0 +1,17 @@
+// Where a logical picture lands in a drawable of another size: the largest
+// whole-number scale that fits, centred; when even 1x does not fit, the
+// largest rectangle of the picture's proportions. Free of SDL so that it can
+// be checked on its own.
+#pragma once
+
+struct Letterbox {
+  int x, y, width, height;
+  int scale;  // whole-number scale, 0 when the picture is shrunk
+};
+
+Letterbox FitPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight);
+
+// A drawable pixel to a logical pixel. False when the point lies on the bars
+// (or outside); the result is then clamped to the picture.
+bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py,
+                        int* x, int* y);

@@ -1,0 +1,6 @@
+#include "platform/sdl/sdl_internal.h"
+
+void PlatformShowPointer(bool visible) {
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return;
+  SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
