@@ -55,7 +55,7 @@ inline std::string WriteTestFile(const std::string& name, const std::vector<uint
   const std::string path = testing::TempDir() + "/" + name;
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file != nullptr) {
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
   }
   return path;
