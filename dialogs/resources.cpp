@@ -1,6 +1,9 @@
 #include "dialogs/resources.h"
 
+#include "dialogs/name_entry.h"
+
 // The dialogs join this list as their screens are built.
 const DialogResource DialogResources[] = {
+    {&NameEntryTemplate, NameEntryDialog},
     {nullptr, nullptr},
 };

@@ -49,8 +49,7 @@ void MainMenuScreen() {
     PresentMenuWithoutHighlight();
     switch (item) {
       case 1:
-        // The new game (intro, name dialog, start screen) is joined to the
-        // menu by the title screens.
+        StartNewGame();
         return;
       case 2:
         PostNotice(50);

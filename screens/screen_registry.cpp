@@ -14,7 +14,10 @@ struct ScreenEntryName {
 const ScreenEntryName ScreenNames[] = {
     {StartPictureScreen, "StartPictureScreen"},
     {MainMenuScreen, "MainMenuScreen"},
+    {IntroScreen, "IntroScreen"},
+    {NewGameScreen, "NewGameScreen"},
     {OfficeScreen, "OfficeScreen"},
+    {CommandMenuScreen, "CommandMenuScreen"},
     {DayPassScreen, "DayPassScreen"},
     {PrisonScreen, "PrisonScreen"},
 };

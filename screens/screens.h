@@ -3,6 +3,9 @@
 
 void StartPictureScreen();
 void MainMenuScreen();
+void IntroScreen();
+void NewGameScreen();
 void OfficeScreen();
+void CommandMenuScreen();
 void DayPassScreen();
 void PrisonScreen();
