@@ -8,6 +8,8 @@
 #include "platform/sdl/ui_draw.h"
 #include "platform/sdl/wansung.h"
 
+using namespace sdl_backend;
+
 namespace {
 
 const int FontSize = 12;

@@ -2,6 +2,8 @@
 
 #include "platform/sdl/sdl_internal.h"
 
+using namespace sdl_backend;
+
 uint32_t PlatformMilliseconds() {
   if (!SDL_WasInit(SDL_INIT_TIMER)) SDL_InitSubSystem(SDL_INIT_TIMER);
   // 64-bit ticks cut to 32 bits wrap like timeGetTime, after 49.7 days.

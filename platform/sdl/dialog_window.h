@@ -8,6 +8,8 @@
 #include "platform/platform.h"
 #include "platform/sdl/ui_draw.h"
 
+namespace sdl_backend {
+
 struct DialogItem {
   int id;
   DialogControlKind kind;
@@ -20,11 +22,14 @@ struct DialogItem {
   int scroll;         // pixels of text scrolled out on the left
 };
 
+}  // namespace sdl_backend
+
+// The backend's side of the handle platform.h hands to dialog procedures.
 struct DialogWindow {
   const DialogTemplate* dialogTemplate;
   DialogProcedure procedure;
-  std::vector<DialogItem> items;
-  UiRect client;      // logical pixels on the modal picture
+  std::vector<sdl_backend::DialogItem> items;
+  sdl_backend::UiRect client;      // logical pixels on the modal picture
   int fontSize;
   int focus;          // item index, -1 none
   int pressed;        // button held by the mouse or the space bar, -1 none
@@ -37,6 +42,8 @@ struct DialogWindow {
   bool caretVisible;
   unsigned caretToggleAt;   // SDL ticks
 };
+
+namespace sdl_backend {
 
 bool IsEdit(const DialogItem& item);
 bool IsButton(const DialogItem& item);
@@ -55,3 +62,5 @@ bool EditKey(DialogWindow* dialog, const SDL_Keysym& key);
 void EditClick(DialogWindow* dialog, int index, int x);
 void DrawEdit(DialogWindow* dialog, UiCanvas* canvas, DialogItem* item, bool focused);
 void StopTextEntry();
+
+}  // namespace sdl_backend

@@ -9,6 +9,8 @@
 #include "platform/sdl/sdl_internal.h"
 #include "platform/sdl/wansung.h"
 
+using namespace sdl_backend;
+
 namespace {
 
 const int Border = 3;
@@ -285,10 +287,10 @@ int WaitTimeout(const DialogWindow& dialog) {
 
 }  // namespace
 
-bool IsEdit(const DialogItem& item) { return item.kind == DialogEdit; }
-bool IsButton(const DialogItem& item) { return item.kind == DialogButton || item.kind == DialogDefaultButton; }
+bool sdl_backend::IsEdit(const DialogItem& item) { return item.kind == DialogEdit; }
+bool sdl_backend::IsButton(const DialogItem& item) { return item.kind == DialogButton || item.kind == DialogDefaultButton; }
 
-UiRect ItemRect(const DialogWindow& dialog, const DialogItem& item) {
+UiRect sdl_backend::ItemRect(const DialogWindow& dialog, const DialogItem& item) {
   return UiRect{dialog.client.x + item.rect.x, dialog.client.y + item.rect.y, item.rect.w, item.rect.h};
 }
 

@@ -6,6 +6,8 @@
 #include "platform/palette_expand.h"
 #include "platform/sdl/sdl_internal.h"
 
+using namespace sdl_backend;
+
 // Rows padded like a video surface's, so that nothing may assume pitch 640.
 static const int BackBufferPadding = 32;
 static const double FlipsPerSecond = 60.0;
@@ -22,11 +24,9 @@ static PaletteLut Lut;
 static bool LutStale = true;
 static Uint64 NextFlipDue;
 
-SdlTarget* GameTarget() { return Open ? &Game : nullptr; }
+SdlTarget* sdl_backend::GameTarget() { return Open ? &Game : nullptr; }
 
 bool PlatformDisplayIsOpen() { return Open; }
-
-void QueueInitialActivation();
 
 bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
   if (Open) return true;
@@ -86,7 +86,7 @@ void PlatformUnlockBackBuffer() {}
 
 // The picture on screen always shows through the palette set last, as an
 // 8-bit display mode does.
-void DrawLastFrame(uint32_t* pixels, int pitchPixels, int scale) {
+void sdl_backend::DrawLastFrame(uint32_t* pixels, int pitchPixels, int scale) {
   if (LutStale) {
     BuildPaletteLut(Palette, &Lut);
     LutStale = false;
@@ -129,7 +129,7 @@ PlatformResult PlatformFlip() {
   return PlatformOk;
 }
 
-void RepresentGameFrame() {
+void sdl_backend::RepresentGameFrame() {
   if (!Open) return;
   if (ModalOnGameWindow()) {
     ModalInvalidate();  // the modal loop draws the frame with its layers over it
@@ -149,7 +149,7 @@ bool PlatformShowSystemSurface() {
   return true;
 }
 
-void ToggleFullscreen() {
+void sdl_backend::ToggleFullscreen() {
   if (!Open) return;
   if (Fullscreen) {
     if (SDL_SetWindowFullscreen(Game.window, 0) != 0) return;

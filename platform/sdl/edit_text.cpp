@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace sdl_backend {
+
 static bool LeadByte(char c) { return static_cast<unsigned char>(c) >= 0x81 && static_cast<unsigned char>(c) <= 0xFE; }
 
 static int CharLengthAt(const std::string& text, int pos) {
@@ -63,3 +65,5 @@ int EditCopyOut(const std::string& text, char* buffer, int size) {
   buffer[length] = '\0';
   return length;
 }
+
+}  // namespace sdl_backend

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace sdl_backend {
+
 // Byte offsets of character starts around pos.
 int EditPreviousBoundary(const std::string& text, int pos);
 int EditNextBoundary(const std::string& text, int pos);
@@ -20,3 +22,5 @@ void EditDelete(std::string* text, int* caret);
 // Copies at most size - 1 bytes and a NUL, ending before a character that
 // does not fit whole. Returns the bytes copied.
 int EditCopyOut(const std::string& text, char* buffer, int size);
+
+}  // namespace sdl_backend

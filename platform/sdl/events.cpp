@@ -2,13 +2,15 @@
 // in window order, through a small queue of its own.
 #include "platform/sdl/sdl_internal.h"
 
+using namespace sdl_backend;
+
 static const int QueueSize = 256;
 static PlatformEvent Queue[QueueSize];
 static int QueueHead, QueueCount;
 static bool Active;
 static int PointerX = -1, PointerY = -1;
 
-void QueueGameEvent(const PlatformEvent& event) {
+void sdl_backend::QueueGameEvent(const PlatformEvent& event) {
   if (QueueCount > 0 && event.type == PlatformEventMouseMove) {
     // Like window messages, waiting moves merge into the newest one.
     PlatformEvent& last = Queue[(QueueHead + QueueCount - 1) % QueueSize];
@@ -35,7 +37,7 @@ static void QueueActivation(bool active) {
 // The game draws nothing until it has been activated, and a window system
 // without a window manager may never report focus: the new window counts as
 // activated.
-void QueueInitialActivation() {
+void sdl_backend::QueueInitialActivation() {
   Active = false;
   QueueActivation(true);
 }
@@ -49,7 +51,7 @@ static void QueuePointer(PlatformEventType type, int x, int y) {
   QueueGameEvent(event);
 }
 
-void QueuePointerPlace() {
+void sdl_backend::QueuePointerPlace() {
   SdlTarget* game = GameTarget();
   if (!game) return;
   int wx = 0, wy = 0, x = 0, y = 0;
@@ -59,7 +61,7 @@ void QueuePointerPlace() {
   QueuePointer(PlatformEventMouseMove, x, y);
 }
 
-bool HandleWindowEvent(const SDL_Event& event) {
+bool sdl_backend::HandleWindowEvent(const SDL_Event& event) {
   if (event.type == SDL_RENDER_DEVICE_RESET || event.type == SDL_RENDER_TARGETS_RESET) {
     if (SdlTarget* game = GameTarget()) {
       // The texture's content is gone; a new one is drawn from the last frame.
@@ -103,7 +105,7 @@ static bool IsToggleKey(const SDL_Keysym& key) {
   return (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && (key.mod & KMOD_ALT);
 }
 
-bool IsFullscreenToggle(const SDL_Event& event) { return event.type == SDL_KEYDOWN && IsToggleKey(event.key.keysym); }
+bool sdl_backend::IsFullscreenToggle(const SDL_Event& event) { return event.type == SDL_KEYDOWN && IsToggleKey(event.key.keysym); }
 
 static void TranslateKey(const SDL_KeyboardEvent& key) {
   if (IsToggleKey(key.keysym)) {

@@ -1,6 +1,8 @@
 // SDL's keys as the virtual-key codes of Windows, which the game compares.
 #include "platform/sdl/sdl_internal.h"
 
+namespace sdl_backend {
+
 static int NamedKey(SDL_Keycode sym) {
   switch (sym) {
     case SDLK_BACKSPACE: return 8;
@@ -68,3 +70,5 @@ int VirtualKeyOf(const SDL_Keysym& key) {
   if (key.scancode == SDL_SCANCODE_0) return '0';
   return 0;
 }
+
+}  // namespace sdl_backend

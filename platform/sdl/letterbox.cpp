@@ -1,5 +1,7 @@
 #include "platform/sdl/letterbox.h"
 
+namespace sdl_backend {
+
 Letterbox FitPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight) {
   Letterbox box{0, 0, outputWidth, outputHeight, 0};
   if (logicalWidth <= 0 || logicalHeight <= 0 || outputWidth <= 0 || outputHeight <= 0) return box;
@@ -35,3 +37,5 @@ bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeigh
   *y = Clamp(int(ly < -1 ? -1 : ly > logicalHeight ? logicalHeight : ly), 0, logicalHeight - 1);
   return inside;
 }
+
+}  // namespace sdl_backend

@@ -4,6 +4,8 @@
 // be checked on its own.
 #pragma once
 
+namespace sdl_backend {
+
 struct Letterbox {
   int x, y, width, height;
   int scale;  // whole-number scale, 0 when the picture is shrunk
@@ -15,3 +17,5 @@ Letterbox FitPicture(int outputWidth, int outputHeight, int logicalWidth, int lo
 // (or outside); the result is then clamped to the picture.
 bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py,
                         int* x, int* y);
+
+}  // namespace sdl_backend

@@ -4,6 +4,8 @@
 #include "platform/sdl/sdl_internal.h"
 #include "platform/sdl/ui_draw.h"
 
+namespace sdl_backend {
+
 namespace {
 
 struct Layer {
@@ -35,7 +37,11 @@ bool ModalBegin(int width, int height, const char* titleUtf8) {
     Target = game;
     OwnWindow = false;
   } else {
-    if (width < 1 || height < 1 || !TargetOpen(&Own, titleUtf8, width, height, false, 1)) return false;
+    if (width < 1 || height < 1 || !SdlVideoUp()) return false;
+    // Twice the size on a desktop twice the game's, like the game's picture.
+    SDL_Rect desktop;
+    const int scale = SDL_GetDisplayBounds(0, &desktop) == 0 && desktop.h >= 960 && desktop.w >= 1280 ? 2 : 1;
+    if (!TargetOpen(&Own, titleUtf8, width, height, false, scale)) return false;
     SDL_SetWindowResizable(Own.window, SDL_FALSE);
     SDL_RaiseWindow(Own.window);
     Target = &Own;
@@ -146,3 +152,5 @@ ModalFilterResult ModalFilter(const SDL_Event& event) {
   }
   return ModalEventOwn;
 }
+
+}  // namespace sdl_backend

@@ -8,6 +8,8 @@
 
 #include "platform/platform.h"
 
+namespace sdl_backend {
+
 // ---------------------------------------------------------------------------
 // A window with its renderer and one streaming texture, showing a logical
 // picture (640x480 for the game) scaled by whole pixels and letterboxed.
@@ -60,6 +62,8 @@ void ToggleFullscreen();
 // The game's event queue (events.cpp).
 
 void QueueGameEvent(const PlatformEvent& event);
+// The game window counts as activated as soon as it opens.
+void QueueInitialActivation();
 // Window events every loop must honour: focus (activation reaches the game
 // even while a box is up), size, expose, the renderer's reset. True when the
 // event was one of them.
@@ -100,3 +104,5 @@ enum ModalFilterResult { ModalEventOwn, ModalEventTaken, ModalEventDismiss };
 ModalFilterResult ModalFilter(const SDL_Event& event);
 // True while the game window is the modal's window (not a window of its own).
 bool ModalOnGameWindow();
+
+}  // namespace sdl_backend

@@ -6,6 +6,8 @@
 
 #include "platform/sdl/sdl_internal.h"
 
+using namespace sdl_backend;
+
 static SDL_AudioDeviceID Device;
 static bool DeviceFailed;
 static SDL_AudioSpec DeviceSpec;

@@ -7,17 +7,19 @@
 #include "platform/sdl/letterbox.h"
 #include "platform/sdl/sdl_internal.h"
 
+using namespace sdl_backend;
+
 static char LastError[512];
 static bool RendererProbed;
 static bool SoftwareOnly;
 
-void SdlSetError(const char* what, const char* detail) {
+void sdl_backend::SdlSetError(const char* what, const char* detail) {
   std::snprintf(LastError, sizeof LastError, "%s: %s", what, detail ? detail : "");
 }
 
 const char* PlatformLastError() { return LastError; }
 
-bool SdlVideoUp() {
+bool sdl_backend::SdlVideoUp() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
   // Nearest neighbour keeps the pixels of the 640x480 picture sharp.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
@@ -81,7 +83,7 @@ static SDL_Renderer* CreateRenderer(SDL_Window* window) {
   return renderer;
 }
 
-bool TargetOpen(SdlTarget* target, const char* titleUtf8, int logicalWidth, int logicalHeight,
+bool sdl_backend::TargetOpen(SdlTarget* target, const char* titleUtf8, int logicalWidth, int logicalHeight,
                 bool fullscreen, int windowScale) {
   *target = SdlTarget{};
   if (!SdlVideoUp()) return false;
@@ -121,7 +123,7 @@ bool TargetOpen(SdlTarget* target, const char* titleUtf8, int logicalWidth, int 
   return true;
 }
 
-void TargetClose(SdlTarget* target) {
+void sdl_backend::TargetClose(SdlTarget* target) {
   if (target->texture) SDL_DestroyTexture(target->texture);
   if (target->renderer) SDL_DestroyRenderer(target->renderer);
   if (target->window) SDL_DestroyWindow(target->window);
@@ -137,7 +139,7 @@ static int TextureScaleFor(const SdlTarget* target, int fitScale) {
   return scale > limit ? limit : scale;
 }
 
-bool TargetRelayout(SdlTarget* target) {
+bool sdl_backend::TargetRelayout(SdlTarget* target) {
   int width = 0, height = 0;
   if (SDL_GetRendererOutputSize(target->renderer, &width, &height) != 0 || width <= 0 || height <= 0) {
     SDL_GetWindowSize(target->window, &width, &height);
@@ -162,7 +164,7 @@ bool TargetRelayout(SdlTarget* target) {
   return true;
 }
 
-bool TargetLock(SdlTarget* target, uint32_t** pixels, int* pitchPixels) {
+bool sdl_backend::TargetLock(SdlTarget* target, uint32_t** pixels, int* pitchPixels) {
   if (!target->texture) return false;
   void* memory = nullptr;
   int pitch = 0;
@@ -172,7 +174,7 @@ bool TargetLock(SdlTarget* target, uint32_t** pixels, int* pitchPixels) {
   return true;
 }
 
-void TargetUnlockAndCompose(SdlTarget* target) {
+void sdl_backend::TargetUnlockAndCompose(SdlTarget* target) {
   SDL_UnlockTexture(target->texture);
   const SDL_Rect& d = target->dest;
   const int w = target->outputWidth, h = target->outputHeight;
@@ -201,7 +203,7 @@ static void WindowScale(const SdlTarget* target, double* sx, double* sy) {
   *sy = wh > 0 ? double(target->outputHeight) / wh : 1.0;
 }
 
-bool TargetWindowToLogical(const SdlTarget* target, int windowX, int windowY, int* x, int* y) {
+bool sdl_backend::TargetWindowToLogical(const SdlTarget* target, int windowX, int windowY, int* x, int* y) {
   double sx, sy;
   WindowScale(target, &sx, &sy);
   Letterbox box{target->dest.x, target->dest.y, target->dest.w, target->dest.h, 0};
@@ -209,7 +211,7 @@ bool TargetWindowToLogical(const SdlTarget* target, int windowX, int windowY, in
                             x, y);
 }
 
-SDL_Rect TargetLogicalToWindow(const SdlTarget* target, int x, int y, int width, int height) {
+SDL_Rect sdl_backend::TargetLogicalToWindow(const SdlTarget* target, int x, int y, int width, int height) {
   double sx, sy;
   WindowScale(target, &sx, &sy);
   const double fx = double(target->dest.w) / target->logicalWidth / sx;

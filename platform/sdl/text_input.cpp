@@ -8,6 +8,8 @@
 #include "platform/sdl/sdl_internal.h"
 #include "platform/sdl/wansung.h"
 
+namespace sdl_backend {
+
 namespace {
 
 const int TextInset = 3;
@@ -223,3 +225,5 @@ void DrawEdit(DialogWindow* dialog, UiCanvas* canvas, DialogItem* item, bool foc
   }
   UiClip(canvas, nullptr);
 }
+
+}  // namespace sdl_backend

@@ -7,6 +7,8 @@
 
 #include "platform/overlay_font.h"
 
+namespace sdl_backend {
+
 // NanumGothic first (the Korean font the game is packaged with), then any
 // other that has Hangul. Without one, ASCII is drawn with the built-in font.
 static const char* const FontFiles[] = {
@@ -232,3 +234,5 @@ void UiButton(UiCanvas* canvas, UiRect r, const char* utf8, int size, bool isDef
   UiClip(canvas, nullptr);
   if (focused) UiDottedOutline(canvas, UiRect{face.x + 3, face.y + 3, face.w - 6, face.h - 6});
 }
+
+}  // namespace sdl_backend

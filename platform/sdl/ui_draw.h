@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace sdl_backend {
+
 struct UiCanvas {
   SDL_Surface* surface;
   int scale;
@@ -45,3 +47,5 @@ void UiButton(UiCanvas* canvas, UiRect r, const char* utf8, int size, bool isDef
 
 // The stop sign of error boxes, 32x32.
 void UiStopIcon(UiCanvas* canvas, int x, int y);
+
+}  // namespace sdl_backend

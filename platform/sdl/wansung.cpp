@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+namespace sdl_backend {
+
 // Strict EUC-KR: the 2350 syllables of KS C 5601 and its symbols. The
 // extended code page (CP949) has codes the game's conversion cannot take.
 static iconv_t Descriptor(bool toUtf8) {
@@ -83,3 +85,5 @@ bool Utf8CharToWansung(const char* utf8, size_t length, std::string* wansung) {
   wansung->append(piece);
   return true;
 }
+
+}  // namespace sdl_backend
