@@ -1,0 +1,178 @@
+// The shared palette, the dithering quantiser and the picture table reader.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "assets/pictures/palette.h"
+#include "assets/pictures/picture_table.h"
+#include "assets/pictures/quantise.h"
+
+namespace {
+
+double Luminance(const std::array<uint8_t, 768>& pal, int index) {
+  auto channel = [&](int c) {
+    const double v = pal[index * 3 + c] / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(0) + 0.7152 * channel(1) + 0.0722 * channel(2);
+}
+
+double Contrast(const std::array<uint8_t, 768>& pal, int a, int b) {
+  const double la = Luminance(pal, a), lb = Luminance(pal, b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+RgbaImage Flat(int w, int h, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
+  RgbaImage image;
+  image.width = w;
+  image.height = h;
+  for (int i = 0; i < w * h; ++i) image.rgba.insert(image.rgba.end(), {r, g, b, a});
+  return image;
+}
+
+}  // namespace
+
+TEST(SharedPalette, FixedEntriesAndNoDuplicates) {
+  const auto& pal = SharedPalette();
+  for (const FixedColour& c : FixedColours) {
+    EXPECT_EQ(pal[c.index * 3], c.rgb.r) << int(c.index);
+    EXPECT_EQ(pal[c.index * 3 + 1], c.rgb.g) << int(c.index);
+    EXPECT_EQ(pal[c.index * 3 + 2], c.rgb.b) << int(c.index);
+  }
+  // Every entry distinct, so a colour names its index without doubt (and no
+  // opaque colour looks like the transparent key).
+  std::set<uint32_t> seen;
+  for (int i = 0; i < 256; ++i) seen.insert(pal[i * 3] << 16 | pal[i * 3 + 1] << 8 | pal[i * 3 + 2]);
+  EXPECT_EQ(seen.size(), 256u);
+  EXPECT_NE(NearestShared({255, 0, 255}), SharedColour::Key);
+}
+
+TEST(SharedPalette, TextColoursReadOverTheirShadows) {
+  const auto& pal = SharedPalette();
+  // Every colour the screens draw with a black shadow stands out from black.
+  for (uint8_t c : {SharedColour::PlanningHeader, SharedColour::DefaultText, SharedColour::ContractRows,
+                    SharedColour::ListHeader, SharedColour::JobLine, SharedColour::EmptyList, SharedColour::RankingRows,
+                    SharedColour::LightText})
+    EXPECT_GE(Contrast(pal, c, SharedColour::Black), 7.0) << int(c);
+  // The job line is drawn with shadow 0: it must be among the brightest.
+  EXPECT_GT(Luminance(pal, SharedColour::JobLine), 0.8);
+  EXPECT_GE(Contrast(pal, SharedColour::Black, SharedColour::LightText), 15.0);
+}
+
+TEST(Quantise, PaletteColoursMapToThemselves) {
+  const auto& pal = SharedPalette();
+  RgbaImage image;
+  image.width = 254;
+  image.height = 1;
+  for (int i = 0; i < 254; ++i) image.rgba.insert(image.rgba.end(), {pal[i * 3], pal[i * 3 + 1], pal[i * 3 + 2], 255});
+  const std::vector<uint8_t> out = QuantiseFloydSteinberg(image, pal, false);
+  ASSERT_EQ(out.size(), 254u);
+  for (int i = 0; i < 254; ++i) EXPECT_EQ(out[i], i);
+}
+
+TEST(Quantise, DitherKeepsTheAverageColour) {
+  const auto& pal = SharedPalette();
+  // A grey between two palette greys comes out as a mix of its neighbours.
+  const std::vector<uint8_t> out = QuantiseFloydSteinberg(Flat(64, 64, 128, 128, 128), pal, false);
+  ASSERT_EQ(out.size(), 64u * 64u);
+  double sum[3] = {0, 0, 0};
+  std::set<uint8_t> used;
+  for (uint8_t v : out) {
+    used.insert(v);
+    for (int c = 0; c < 3; ++c) sum[c] += pal[v * 3 + c];
+  }
+  for (int c = 0; c < 3; ++c) EXPECT_NEAR(sum[c] / out.size(), 128.0, 2.0);
+  EXPECT_GE(used.size(), 2u);
+}
+
+TEST(Quantise, TransparencyAndTheKey) {
+  const auto& pal = SharedPalette();
+  RgbaImage image = Flat(4, 2, 255, 0, 255);
+  image.rgba[3] = 0;  // the first pixel is transparent
+  const std::vector<uint8_t> sprite = QuantiseFloydSteinberg(image, pal, true);
+  ASSERT_EQ(sprite.size(), 8u);
+  EXPECT_EQ(sprite[0], SharedColour::Key);
+  // Opaque magenta is art, not transparency.
+  for (size_t i = 1; i < sprite.size(); ++i) EXPECT_NE(sprite[i], SharedColour::Key);
+  // Without a key, a transparent pixel is black and nothing is ever 255.
+  const std::vector<uint8_t> opaque = QuantiseFloydSteinberg(image, pal, false);
+  EXPECT_EQ(opaque[0], SharedColour::Black);
+  for (uint8_t v : opaque) EXPECT_NE(v, SharedColour::Key);
+  // Short or empty pixel data gives nothing rather than reading past it.
+  image.rgba.resize(10);
+  EXPECT_TRUE(QuantiseFloydSteinberg(image, pal, false).empty());
+  EXPECT_TRUE(QuantiseFloydSteinberg(RgbaImage{}, pal, false).empty());
+}
+
+TEST(PictureTable, ReadsEveryKindOfRecord) {
+  const char* text =
+      "# comment\n"
+      "picture data/a.kxg 640 480 opaque AScreen,BScreen\n"
+      "  purpose the first\n"
+      "  hot 10 20 30 40 button GO ON\n"
+      "  hot 0 100 99 199 area list\n"
+      "  text 5 5 100 22 77 0 job line\n"
+      "  text 5 30 100 47 0 - name\n"
+      "  slot 200 200 219 219 $\n"
+      "picture data/b.kxg 21 21 opaque AScreen\n"
+      "  at 10 20\n"
+      "  twin data/a.kxg 0 10 20 30 40\n"
+      "picture cur/c.kxg 8 8 sprite all\n"
+      "  art c.txt\n";
+  std::vector<PictureEntry> table;
+  std::string error;
+  ASSERT_TRUE(ParsePictureTable(text, &table, &error)) << error;
+  ASSERT_EQ(table.size(), 3u);
+  const PictureEntry& a = table[0];
+  EXPECT_EQ(a.screens, (std::vector<std::string>{"AScreen", "BScreen"}));
+  EXPECT_EQ(a.purpose, "the first");
+  ASSERT_EQ(a.hot.size(), 2u);
+  EXPECT_TRUE(a.hot[0].button);
+  EXPECT_EQ(a.hot[0].label, "GO ON");
+  EXPECT_EQ(a.hot[1].rect.Height(), 100);
+  ASSERT_EQ(a.texts.size(), 2u);
+  EXPECT_EQ(a.texts[0].colour, 77);
+  EXPECT_EQ(a.texts[0].shadow, 0);
+  EXPECT_EQ(a.texts[1].shadow, -1);
+  EXPECT_EQ(a.slots.at(0).label, "$");
+  EXPECT_EQ(table[1].atX, 10);
+  EXPECT_EQ(table[1].twins.at(0).normal, "data/a.kxg");
+  EXPECT_TRUE(table[2].sprite);
+  EXPECT_EQ(table[2].art, "c.txt");
+  EXPECT_EQ(FindPicture(table, "cur/c.kxg"), &table[2]);
+  EXPECT_EQ(FindPicture(table, "cur/d.kxg"), nullptr);
+}
+
+TEST(PictureTable, RejectsFaultsWithTheirLine) {
+  const std::string good = "picture data/a.kxg 640 480 opaque S\n";
+  const std::pair<std::string, std::string> faults[] = {
+      {"hot 1 1 2 2 button x\n", "line 1"},                                  // before any picture
+      {good + "frobnicate 1 2\n", "line 2"},                                  // unknown record
+      {"picture ../a.kxg 4 4 opaque S\n", "line 1"},                          // leaves the tree
+      {"picture data/a.png 4 4 opaque S\n", "line 1"},                        // not a picture
+      {"picture data/a.kxg 0 4 opaque S\n", "line 1"},                        // empty
+      {"picture data/a.kxg 4 4 shiny S\n", "line 1"},                         // unknown kind
+      {good + good, "line 2"},                                                // listed twice
+      {good + "hot 30 1 20 2 button x\n", "line 2"},                          // x2 before x1
+      {good + "text 1 1 20 20 255 0 x\n", "line 2"},                          // the key as text colour
+      {good + "text 1 1 20 20 7 12a x\n", "line 2"},                          // garbled shadow
+      {good + "hot 1 1 20 2x button x\n", "line 2"},                          // garbled number
+      {"picture data/p.kxg 10 10 opaque S\nat 0 0\nslot 5 5 12 12 s\n", "line 1"},  // slot outside
+      {good + "picture data/b.kxg 10 5 opaque S\ntwin data/z.kxg 0 0 0 9 4\n", "line 2"},  // unknown normal
+      {good + "picture data/b.kxg 10 5 opaque S\ntwin data/a.kxg 0 0 0 8 4\n", "line 2"},  // wrong width
+      {good + "picture data/b.kxg 10 5 opaque S\ntwin data/a.kxg 2 0 0 9 4\n", "line 2"},  // rows run past
+      {"picture data/b.kxg 630 10 opaque S\nat 20 0\n", "line 1"},            // off the screen
+      {"# nothing\n", "no pictures"},
+  };
+  for (const auto& [text, where] : faults) {
+    std::vector<PictureEntry> table;
+    std::string error;
+    EXPECT_FALSE(ParsePictureTable(text, &table, &error)) << text;
+    EXPECT_NE(error.find(where), std::string::npos) << text << " gave: " << error;
+  }
+  std::vector<PictureEntry> table;
+  std::string error;
+  EXPECT_FALSE(ReadPictureTable("/nonexistent/pictures.txt", &table, &error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos);
+}

@@ -1,0 +1,226 @@
+// The pictures the build wrote into the data tree, checked against the
+// picture table and against the sizes the game's screens rely on.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+
+#include "assets/pictures/palette.h"
+#include "assets/pictures/picture_table.h"
+#include "gfx/image.h"
+
+namespace {
+
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<uint8_t> pixels;
+  std::vector<uint8_t> palette;
+};
+
+const std::vector<PictureEntry>& Table() {
+  static const std::vector<PictureEntry> table = [] {
+    std::vector<PictureEntry> t;
+    std::string error;
+    if (!ReadPictureTable(KXS_SOURCE_DIR "/assets/pictures/pictures.txt", &t, &error)) ADD_FAILURE() << error;
+    return t;
+  }();
+  return table;
+}
+
+// Loads a picture of the tree the way the game does, sized from its header.
+bool Load(const std::string& path, Picture* picture) {
+  const std::string file = std::string(KXS_GAME_TREE) + "/" + path;
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(file.c_str(), KxgMaxFileBytes, &bytes)) return false;
+  if (!ReadImageSize(bytes.data(), bytes.size(), &picture->width, &picture->height)) return false;
+  if (picture->width <= 0 || picture->height <= 0) return false;
+  // Filled with the key first, so that pixels the file fails to deliver show.
+  picture->pixels.assign(static_cast<size_t>(picture->width) * picture->height, SharedColour::Key);
+  picture->palette.assign(768, 0);
+  LoadImageWithPalette(picture->pixels.data(), picture->pixels.size(), file.c_str(), picture->palette.data());
+  return true;
+}
+
+const Picture& Loaded(const std::string& path) {
+  static std::map<std::string, Picture> cache;
+  auto found = cache.find(path);
+  if (found == cache.end()) {
+    Picture p;
+    if (!Load(path, &p)) ADD_FAILURE() << "cannot load " << path;
+    found = cache.emplace(path, p).first;
+  }
+  return found->second;
+}
+
+double Luminance(int index) {
+  const auto& pal = SharedPalette();
+  auto channel = [&](int c) {
+    const double v = pal[index * 3 + c] / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(0) + 0.7152 * channel(1) + 0.0722 * channel(2);
+}
+
+double Contrast(int a, int b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+// The sizes the screens take for granted: they load into fixed buffers and
+// put pictures into fixed rectangles.
+TEST(PictureTree, TableNamesEveryPictureAtItsSize) {
+  std::map<std::string, std::pair<int, int>> expected = {
+      {"cur/arrow.kxg", {16, 16}},     {"data/fir_but.kxg", {87, 44}},   {"data/totalbar2.kxg", {128, 180}},
+      {"data/money.kxg", {20, 20}},    {"data/gugi.kxg", {20, 20}},      {"data/day.kxg", {20, 20}},
+      {"data/commbar.kxg", {186, 330}}, {"data/commbar1.kxg", {186, 330}}, {"data/care.kxg", {326, 236}},
+      {"data/prison.kxg", {177, 122}}, {"data/return.kxg", {135, 35}},
+  };
+  for (const char* full : {"data/main.kxg", "data/mainmenu.kxg", "data/first.kxg", "data/mo001.kxg",
+                           "data/tmap0002.kxg", "data/man001.kxg", "data/info.kxg", "data/bill001.kxg",
+                           "data/win.kxg", "data/bank001.kxg", "data/self.kxg", "data/eat.kxg", "data/love.kxg"})
+    expected[full] = {640, 480};
+  for (int i = 1; i <= 4; ++i) expected["data/mm" + std::to_string(i) + ".kxg"] = {186, 55};
+  for (int i = 1; i <= 6; ++i) {
+    expected["data/work" + std::to_string(i) + ".kxg"] = {90, 80};
+    expected["data/ani" + std::to_string(i) + ".kxg"] = {220, 90};
+  }
+  for (int i = 1; i <= 8; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "cur/w%04d.kxg", i);
+    expected[name] = {32, 48};
+    std::snprintf(name, sizeof name, "intro/intro%03d.kxg", i - 1);
+    expected[name] = {640, 480};
+  }
+  ASSERT_EQ(Table().size(), expected.size());
+  for (const auto& [path, size] : expected) {
+    const PictureEntry* p = FindPicture(Table(), path);
+    ASSERT_NE(p, nullptr) << path;
+    EXPECT_EQ(p->width, size.first) << path;
+    EXPECT_EQ(p->height, size.second) << path;
+  }
+}
+
+TEST(PictureTree, EveryPictureHasItsSizeAndTheSharedPalette) {
+  const auto& shared = SharedPalette();
+  for (const PictureEntry& p : Table()) {
+    const Picture& picture = Loaded(p.path);
+    EXPECT_EQ(picture.width, p.width) << p.path;
+    EXPECT_EQ(picture.height, p.height) << p.path;
+    EXPECT_TRUE(std::equal(shared.begin(), shared.end(), picture.palette.begin())) << p.path;
+  }
+}
+
+TEST(PictureTree, OnlySpritesUseTheTransparentKey) {
+  for (const PictureEntry& p : Table()) {
+    const Picture& picture = Loaded(p.path);
+    size_t keyed = 0;
+    for (uint8_t v : picture.pixels) keyed += v == SharedColour::Key;
+    if (p.sprite) {
+      EXPECT_GT(keyed, 0u) << p.path;
+      EXPECT_LT(keyed, picture.pixels.size()) << p.path;
+    } else {
+      EXPECT_EQ(keyed, 0u) << p.path;
+    }
+  }
+}
+
+// A pressed or highlighted picture is the look of a real button of its
+// screen; put where the game puts it, it changes that button's rectangle
+// visibly and nothing outside it. It is the same drawing in other colours,
+// so that nothing jumps when it is shown: each colour of the normal button
+// becomes one colour of the pressed one (a label of another button, or one
+// drawn a pixel off, breaks this).
+TEST(PictureTree, PressedTwinsChangeOnlyTheirButton) {
+  for (const PictureEntry& p : Table())
+    for (const Twin& t : p.twins) {
+      const PictureEntry* normalEntry = FindPicture(Table(), t.normal);
+      ASSERT_NE(normalEntry, nullptr);
+      bool isButton = false;
+      for (const HotArea& h : normalEntry->hot)
+        isButton = isButton || (h.button && h.rect.x1 == t.rect.x1 && h.rect.y1 == t.rect.y1 &&
+                                h.rect.x2 == t.rect.x2 && h.rect.y2 == t.rect.y2);
+      EXPECT_TRUE(isButton) << p.path << " twin of " << t.normal;
+      const Picture& normal = Loaded(t.normal);
+      const Picture& pressed = Loaded(p.path);
+      if (pressed.pixels.empty() || normal.pixels.empty()) continue;
+      std::vector<uint8_t> screen = normal.pixels;
+      const int left = t.rect.x1 - normalEntry->atX, top = t.rect.y1 - normalEntry->atY;
+      for (int y = 0; y < t.rect.Height(); ++y)
+        for (int x = 0; x < t.rect.Width(); ++x)
+          screen[(top + y) * normal.width + left + x] = pressed.pixels[(t.row + y) * pressed.width + x];
+      int changed = 0;
+      for (int y = 0; y < normal.height; ++y)
+        for (int x = 0; x < normal.width; ++x) {
+          const size_t i = static_cast<size_t>(y) * normal.width + x;
+          if (screen[i] == normal.pixels[i]) continue;
+          ++changed;
+          ASSERT_TRUE(x >= left && x < left + t.rect.Width() && y >= top && y < top + t.rect.Height());
+        }
+      const int area = t.rect.Width() * t.rect.Height();
+      EXPECT_GE(changed * 20, area) << p.path << " row " << t.row;
+      std::map<uint8_t, std::map<uint8_t, int>> becomes;
+      for (int y = 0; y < t.rect.Height(); ++y)
+        for (int x = 0; x < t.rect.Width(); ++x)
+          ++becomes[normal.pixels[(top + y) * normal.width + left + x]][pressed.pixels[(t.row + y) * pressed.width + x]];
+      int kept = 0;
+      for (const auto& [from, to] : becomes) {
+        int most = 0;
+        for (const auto& [colour, count] : to) most = std::max(most, count);
+        kept += most;
+      }
+      EXPECT_GE(kept * 100, area * 99) << p.path << " row " << t.row << " does not line up with " << t.normal;
+    }
+}
+
+// Where the game writes, the picture underneath must let the text read: no
+// pixel of a text area (outside the pictures put over it) is close in
+// brightness to the text colour.
+TEST(PictureTree, TextAreasAreLegible) {
+  for (const PictureEntry& p : Table())
+    for (const TextArea& t : p.texts) {
+      const Picture& picture = Loaded(p.path);
+      if (picture.pixels.empty()) continue;
+      int poor = 0;
+      for (int y = t.rect.y1; y <= t.rect.y2; ++y)
+        for (int x = t.rect.x1; x <= t.rect.x2; ++x) {
+          bool covered = false;
+          for (const Slot& s : p.slots) covered = covered || s.rect.Overlaps({x, y, x, y});
+          const uint8_t under = picture.pixels[(y - p.atY) * picture.width + (x - p.atX)];
+          if (!covered && Contrast(under, t.colour) < 3.0) ++poor;
+        }
+      EXPECT_EQ(poor, 0) << p.path << ": " << t.label;
+    }
+}
+
+TEST(PictureTree, ArrowPointsFromItsTopLeftPixel) {
+  const Picture& arrow = Loaded("cur/arrow.kxg");
+  ASSERT_EQ(arrow.pixels.size(), 256u);
+  const uint8_t white = NearestShared({255, 255, 255});
+  EXPECT_EQ(arrow.pixels[0], SharedColour::Black);  // the tip is the hot spot
+  EXPECT_EQ(arrow.pixels[1], SharedColour::Key);
+  EXPECT_EQ(arrow.pixels[15], SharedColour::Key);
+  for (int y = 0; y < 14; ++y) EXPECT_EQ(arrow.pixels[y * 16], SharedColour::Black) << y;  // left edge
+  std::set<uint8_t> used(arrow.pixels.begin(), arrow.pixels.end());
+  EXPECT_EQ(used, (std::set<uint8_t>{SharedColour::Black, white, SharedColour::Key}));
+  // White never touches the transparent key: the outline is closed.
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      if (arrow.pixels[y * 16 + x] != white) continue;
+      for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+        const int nx = x + dx, ny = y + dy;
+        ASSERT_TRUE(nx >= 0 && ny >= 0 && nx < 16 && ny < 16);
+        EXPECT_NE(arrow.pixels[ny * 16 + nx], SharedColour::Key) << x << "," << y;
+      }
+    }
+}
+
+TEST(PictureTree, StartPictureIsFinishedArt) {
+  const Picture& main = Loaded("data/main.kxg");
+  std::set<uint8_t> used(main.pixels.begin(), main.pixels.end());
+  // A dithered painting, not a flat placeholder panel.
+  EXPECT_GE(used.size(), 60u);
+}
