@@ -15,6 +15,8 @@ struct ToolCommand {
 const ToolCommand Commands[] = {
     {"kxg2png", CommandKxgToPng, "kxg2png IN.kxg OUT.png"},
     {"png2kxg", CommandPngToKxg, "png2kxg [--palette FILE] IN.png OUT.kxg"},
+    {"save-dump", CommandSaveDump, "save-dump FILE"},
+    {"data-check", CommandDataCheck, "data-check DIR"},
 };
 
 int Usage() {
