@@ -97,15 +97,17 @@ void sdl_backend::DrawLastFrame(uint32_t* pixels, int pitchPixels, int scale) {
 static bool ComposeGameFrame() {
   uint32_t* pixels = nullptr;
   int pitchPixels = 0;
-  if (!TargetLock(&Game, &pixels, &pitchPixels)) return false;
-  DrawLastFrame(pixels, pitchPixels, Game.textureScale);
+  int scale = 1;
+  if (!TargetLock(&Game, false, &pixels, &pitchPixels, &scale)) return false;
+  DrawLastFrame(pixels, pitchPixels, scale);
   TargetUnlockAndCompose(&Game);
   return true;
 }
 
 // Drivers do not always honour vsync, so a deadline keeps the pace at 60
-// flips a second at most; a late flip moves the schedule instead of
-// hurrying the next ones.
+// flips a second at most. The schedule advances by whole periods, so that
+// waking a little late costs no rate; a flip later than a whole period
+// starts the schedule anew instead of hurrying the next ones.
 static void WaitForFlipDeadline() {
   const Uint64 frequency = SDL_GetPerformanceFrequency();
   const Uint64 period = Uint64(double(frequency) / FlipsPerSecond);
@@ -115,7 +117,7 @@ static void WaitForFlipDeadline() {
     if (waitMs > 1) SDL_Delay(Uint32(waitMs - 1));
     while ((now = SDL_GetPerformanceCounter()) < NextFlipDue) SDL_Delay(0);
   }
-  NextFlipDue = (NextFlipDue > now ? NextFlipDue : now) + period;
+  NextFlipDue = now - NextFlipDue < period ? NextFlipDue + period : now + period;
 }
 
 PlatformResult PlatformFlip() {

@@ -65,8 +65,7 @@ bool sdl_backend::HandleWindowEvent(const SDL_Event& event) {
   if (event.type == SDL_RENDER_DEVICE_RESET || event.type == SDL_RENDER_TARGETS_RESET) {
     if (SdlTarget* game = GameTarget()) {
       // The texture's content is gone; a new one is drawn from the last frame.
-      if (game->texture) SDL_DestroyTexture(game->texture);
-      game->texture = nullptr;
+      TargetResetTextures(game);
       TargetRelayout(game);
       RepresentGameFrame();
     }

@@ -92,8 +92,8 @@ void ModalRenderIfNeeded() {
   Dirty = false;
   uint32_t* pixels = nullptr;
   int pitch = 0;
-  if (!TargetLock(Target, &pixels, &pitch)) return;
-  const int scale = Target->textureScale;
+  int scale = 1;
+  if (!TargetLock(Target, true, &pixels, &pitch, &scale)) return;
   const int width = Target->logicalWidth * scale, height = Target->logicalHeight * scale;
   if (OwnWindow) {
     for (int y = 0; y < height; ++y) {

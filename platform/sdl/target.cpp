@@ -1,4 +1,4 @@
-// Windows, renderers and the streaming texture through which every picture
+// Windows, renderers and the streaming textures through which every picture
 // of the SDL backend reaches the screen.
 #include <cstdio>
 #include <cstdlib>
@@ -124,19 +124,21 @@ bool sdl_backend::TargetOpen(SdlTarget* target, const char* titleUtf8, int logic
 }
 
 void sdl_backend::TargetClose(SdlTarget* target) {
-  if (target->texture) SDL_DestroyTexture(target->texture);
+  TargetResetTextures(target);
   if (target->renderer) SDL_DestroyRenderer(target->renderer);
   if (target->window) SDL_DestroyWindow(target->window);
   *target = SdlTarget{};
 }
 
-// The software renderer writes the scaled picture itself more cheaply than
-// SDL stretches it; a real GPU scales for nothing, so its texture stays small
-// (2x still, for legible text in boxes and dialogs).
-static int TextureScaleFor(const SdlTarget* target, int fitScale) {
-  int scale = fitScale < 1 ? 1 : fitScale;
-  const int limit = target->softwareRenderer ? 4 : 2;
-  return scale > limit ? limit : scale;
+static SDL_Texture* CreateTexture(SdlTarget* target, int scale) {
+  return SDL_CreateTexture(target->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                           target->logicalWidth * scale, target->logicalHeight * scale);
+}
+
+void sdl_backend::TargetResetTextures(SdlTarget* target) {
+  if (target->texture) SDL_DestroyTexture(target->texture);
+  if (target->scaledTexture) SDL_DestroyTexture(target->scaledTexture);
+  target->texture = target->scaledTexture = target->locked = nullptr;
 }
 
 bool sdl_backend::TargetRelayout(SdlTarget* target) {
@@ -148,15 +150,14 @@ bool sdl_backend::TargetRelayout(SdlTarget* target) {
   target->outputHeight = height;
   Letterbox box = FitPicture(width, height, target->logicalWidth, target->logicalHeight);
   target->dest = SDL_Rect{box.x, box.y, box.width, box.height};
-  int scale = TextureScaleFor(target, box.scale);
-  if (target->texture && scale == target->textureScale) return true;
-  if (target->texture) SDL_DestroyTexture(target->texture);
-  target->texture = nullptr;
-  for (; scale >= 1 && !target->texture; scale = scale > 1 ? 1 : 0) {
-    target->texture = SDL_CreateTexture(target->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                        target->logicalWidth * scale, target->logicalHeight * scale);
-    if (target->texture) target->textureScale = scale;
+  // Boxes and dialogs beyond 4x would only cost memory.
+  int scale = box.scale < 1 ? 1 : box.scale > 4 ? 4 : box.scale;
+  if (target->scaledTexture && scale != target->scaledScale) {
+    SDL_DestroyTexture(target->scaledTexture);
+    target->scaledTexture = nullptr;
   }
+  target->scaledScale = scale;
+  if (!target->texture) target->texture = CreateTexture(target, 1);
   if (!target->texture) {
     SdlSetError("SDL texture", SDL_GetError());
     return false;
@@ -164,18 +165,26 @@ bool sdl_backend::TargetRelayout(SdlTarget* target) {
   return true;
 }
 
-bool sdl_backend::TargetLock(SdlTarget* target, uint32_t** pixels, int* pitchPixels) {
-  if (!target->texture) return false;
+bool sdl_backend::TargetLock(SdlTarget* target, bool scaled, uint32_t** pixels, int* pitchPixels, int* scale) {
+  if (scaled && !target->scaledTexture) {
+    target->scaledTexture = CreateTexture(target, target->scaledScale);
+    if (!target->scaledTexture) target->scaledScale = 1;  // out of texture memory: boxes at 1x
+  }
+  SDL_Texture* texture = scaled && target->scaledTexture ? target->scaledTexture : target->texture;
+  if (!texture) return false;
   void* memory = nullptr;
   int pitch = 0;
-  if (SDL_LockTexture(target->texture, nullptr, &memory, &pitch) != 0) return false;
+  if (SDL_LockTexture(texture, nullptr, &memory, &pitch) != 0) return false;
+  target->locked = texture;
   *pixels = static_cast<uint32_t*>(memory);
   *pitchPixels = pitch / 4;
+  *scale = texture == target->texture ? 1 : target->scaledScale;
   return true;
 }
 
 void sdl_backend::TargetUnlockAndCompose(SdlTarget* target) {
-  SDL_UnlockTexture(target->texture);
+  if (!target->locked) return;
+  SDL_UnlockTexture(target->locked);
   const SDL_Rect& d = target->dest;
   const int w = target->outputWidth, h = target->outputHeight;
   SDL_Rect bars[4] = {
@@ -191,7 +200,8 @@ void sdl_backend::TargetUnlockAndCompose(SdlTarget* target) {
   }
   SDL_SetRenderDrawColor(target->renderer, 0, 0, 0, 255);
   if (count > 0) SDL_RenderFillRects(target->renderer, drawn, count);
-  SDL_RenderCopy(target->renderer, target->texture, nullptr, &target->dest);
+  SDL_RenderCopy(target->renderer, target->locked, nullptr, &target->dest);
+  target->locked = nullptr;
 }
 
 // Mouse positions come in window coordinates, which differ from the
