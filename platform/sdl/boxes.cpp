@@ -250,6 +250,10 @@ int PlatformMessageBox(const char* text, const char* caption, int style) {
     return box.yesNo ? AnswerNo : AnswerOk;
   }
   ModalPushLayer(DrawBox, &box);
+  // A box over a dialog's edit field takes no text: the letter that answers
+  // it (N, Y) must not land in the field afterwards.
+  const bool textInput = SDL_IsTextInputActive();
+  if (textInput) SDL_StopTextInput();
   while (box.answer == 0) {
     ModalRenderIfNeeded();
     SDL_Event event;
@@ -259,6 +263,8 @@ int PlatformMessageBox(const char* text, const char* caption, int style) {
     }
     HandleEvent(&box, event);
   }
+  SDL_FlushEvents(SDL_TEXTEDITING, SDL_TEXTINPUT);
+  if (textInput) SDL_StartTextInput();
   ModalPopLayer();
   ModalEnd();
   return box.answer;

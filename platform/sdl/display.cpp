@@ -165,6 +165,13 @@ void sdl_backend::ToggleFullscreen() {
     SDL_SetWindowPosition(Game.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     Fullscreen = false;
   } else {
+    // Covering the desktop first makes full-screen hold even where no window
+    // manager carries out the request.
+    SDL_Rect desktop;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(Game.window), &desktop) == 0) {
+      SDL_SetWindowPosition(Game.window, desktop.x, desktop.y);
+      SDL_SetWindowSize(Game.window, desktop.w, desktop.h);
+    }
     if (SDL_SetWindowFullscreen(Game.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
     Fullscreen = true;
   }

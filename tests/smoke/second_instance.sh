@@ -34,13 +34,13 @@ awk -v f="$face" -v t="$title" 'BEGIN { exit !(f > 0.6 && f < 0.85 && t < 0.3) }
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
 sleep 0.2
 xdotool key Return
-code=$(smoke_wait_exit "$second" 10) || smoke_fail "the second game did not end after the box"
-[ "$code" -eq 0 ] || smoke_fail "the second game ended with $code"
+smoke_wait_exit "$second" 10 || smoke_fail "the second game did not end after the box"
+[ "$SMOKE_EXIT" -eq 0 ] || smoke_fail "the second game ended with $SMOKE_EXIT"
 
 sleep 0.5
 kill -0 "$first" 2>/dev/null || { smoke_log first.err; smoke_fail "the first game ended too"; }
 xdotool mousemove 640 480
 xdotool key Escape
-code=$(smoke_wait_exit "$first" 10) || smoke_fail "the first game did not end on Escape"
-[ "$code" -eq 0 ] || smoke_fail "the first game ended with $code"
+smoke_wait_exit "$first" 10 || smoke_fail "the first game did not end on Escape"
+[ "$SMOKE_EXIT" -eq 0 ] || smoke_fail "the first game ended with $SMOKE_EXIT"
 echo "the second instance was refused with a box; the first kept running"

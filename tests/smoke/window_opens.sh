@@ -36,6 +36,6 @@ echo "cursor pixels changed: at the old place $left, at the new place $right, el
 [ "$elsewhere" -eq 0 ] || smoke_fail "the picture changed away from the cursor"
 
 xdotool key Escape
-code=$(smoke_wait_exit "$GAME_PID" 10) || smoke_fail "Escape did not end the game"
-[ "$code" -eq 0 ] || { smoke_log game.err; smoke_fail "exit code $code after Escape"; }
+smoke_wait_exit "$GAME_PID" 10 || smoke_fail "Escape did not end the game"
+[ "$SMOKE_EXIT" -eq 0 ] || { smoke_log game.err; smoke_fail "exit code $SMOKE_EXIT after Escape"; }
 echo "window opened, presented, followed the pointer and closed with Escape"

@@ -77,13 +77,14 @@ smoke_window() {
   return 1
 }
 
-# smoke_wait_exit PID SECONDS: waits for the process; prints its exit code.
+# smoke_wait_exit PID SECONDS: waits for the process (a child of the test's
+# own shell, so not inside $(...)); its exit code is then in SMOKE_EXIT.
 smoke_wait_exit() {
   local i
   for i in $(seq $(($2 * 10))); do
     if ! kill -0 "$1" 2>/dev/null; then
       wait "$1"
-      echo $?
+      SMOKE_EXIT=$?
       return 0
     fi
     sleep 0.1

@@ -1,0 +1,232 @@
+// Checks of the SDL backend, built and driven by sdl_backend.sh: its pure
+// rules (letterbox, edit-field bytes, Wansung conversion) and, under a
+// private X server, what the real window delivers for typed keys, pointer
+// moves, boxes and dialogs. Wansung bytes are spelled out here on purpose:
+// they pin the encoding.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sdl/edit_text.h"
+#include "platform/sdl/letterbox.h"
+#include "platform/sdl/wansung.h"
+
+using namespace sdl_backend;
+
+static int Passed, Failed;
+
+static void Check(bool ok, const char* what) {
+  if (ok) {
+    ++Passed;
+  } else {
+    ++Failed;
+    std::printf("FAILED: %s\n", what);
+  }
+}
+
+static std::string Hex(const std::string& bytes) {
+  std::string out;
+  char digits[4];
+  for (unsigned char c : bytes) {
+    std::snprintf(digits, sizeof digits, "%02X", c);
+    out += digits;
+  }
+  return out;
+}
+
+// Wansung of "김" and "철".
+static const std::string Kim = "\xB1\xE8", Cheol = "\xC3\xB6";
+
+static void CheckLetterbox() {
+  Letterbox b = FitPicture(1280, 960, 640, 480);
+  Check(b.scale == 2 && b.x == 0 && b.y == 0 && b.width == 1280, "1280x960 holds the picture at 2x exactly");
+  b = FitPicture(1920, 1080, 640, 480);
+  Check(b.scale == 2 && b.width == 1280 && b.height == 960 && b.x == 320 && b.y == 60,
+        "1920x1080 letterboxes 2x in the middle");
+  b = FitPicture(600, 400, 640, 480);
+  Check(b.scale == 0 && b.height == 400 && b.width == 533 && b.x == 33, "a small window shrinks the picture");
+  int x = 0, y = 0;
+  b = FitPicture(1920, 1080, 640, 480);
+  Check(LetterboxToLogical(b, 640, 480, 321, 61, &x, &y) && x == 0 && y == 0, "first pixel maps to 0,0");
+  Check(LetterboxToLogical(b, 640, 480, 1599, 1019, &x, &y) && x == 639 && y == 479, "last pixel maps to 639,479");
+  Check(!LetterboxToLogical(b, 640, 480, 10, 5, &x, &y) && x == 0 && y == 0, "the bars clamp to the edge");
+  Check(!LetterboxToLogical(b, 640, 480, 1900, 1070, &x, &y) && x == 639 && y == 479, "far bars clamp too");
+  b = FitPicture(0, 0, 640, 480);
+  Check(!LetterboxToLogical(b, 640, 480, 5, 5, &x, &y), "an empty drawable maps nothing inside");
+}
+
+static void CheckEditText() {
+  std::string text = "A" + Kim + "B";
+  Check(EditNextBoundary(text, 1) == 3 && EditPreviousBoundary(text, 3) == 1, "a double-byte character is one step");
+  Check(EditSnapBoundary(text, 2) == 1, "a position inside a pair snaps to its start");
+  int caret = 3;
+  EditBackspace(&text, &caret);
+  Check(text == "AB" && caret == 1, "backspace takes both bytes of a Hangul syllable");
+  EditBackspace(&text, &caret);
+  Check(text == "B" && caret == 0, "backspace takes one byte of ASCII");
+  EditBackspace(&text, &caret);
+  Check(text == "B" && caret == 0, "backspace at the start changes nothing");
+  EditDelete(&text, &caret);
+  Check(text.empty(), "delete takes the character after the caret");
+
+  text = "abcd";
+  caret = 4;
+  Check(EditInsert(&text, &caret, "e", 5) && text == "abcde", "insert up to the limit");
+  Check(!EditInsert(&text, &caret, "f", 5) && text == "abcde", "one byte past the limit is refused");
+  text = "abcd";
+  caret = 4;
+  Check(!EditInsert(&text, &caret, Kim, 5) && text == "abcd", "a syllable is never split at the limit");
+  Check(EditInsert(&text, &caret, Kim, 6) && text == "abcd" + Kim && caret == 6, "a syllable that fits goes in");
+  caret = 0;
+  Check(EditInsert(&text, &caret, "x", 0) && text[0] == 'x' && caret == 1, "limit 0 means 255");
+  text = std::string(255, 'a');
+  caret = 255;
+  Check(!EditInsert(&text, &caret, "b", 0), "the default limit is 255 bytes");
+
+  char buffer[4];
+  text = "ab" + Kim;
+  Check(EditCopyOut(text, buffer, 4) == 2 && std::strcmp(buffer, "ab") == 0,
+        "copying out stops before a syllable that does not fit whole");
+  Check(EditCopyOut(text, buffer, 1) == 0 && buffer[0] == '\0', "a one-byte buffer gets an empty text");
+  Check(EditCopyOut(text, nullptr, 4) == 0, "no buffer, nothing copied");
+  text = "abc" + std::string("\xB1");  // a lead byte that lost its partner
+  Check(EditCopyOut(text, buffer, 4) == 3 && EditNextBoundary(text, 3) == 4, "a stray lead byte counts as one");
+}
+
+static void CheckWansung() {
+  std::string out;
+  Check(Utf8CharToWansung("김", std::strlen("김"), &out) && out == Kim, "김 has its KS C 5601 code");
+  out.clear();
+  Check(!Utf8CharToWansung("똠", std::strlen("똠"), &out) && out.empty(), "똠 (no KS C 5601 code) is refused");
+  Check(!Utf8CharToWansung("😀", std::strlen("😀"), &out), "an emoji is refused");
+  Check(!Utf8CharToWansung("\t", 1, &out) && !Utf8CharToWansung("\x7F", 1, &out), "control characters are refused");
+  Check(Utf8CharToWansung("A", 1, &out) && out == "A", "ASCII stays one byte");
+  Check(WansungToUtf8(Kim + Cheol) == "김철", "Wansung to UTF-8");
+  Check(WansungToUtf8(std::string("a\xFF\xFF" "b\x81")) == "a?b?", "garbled bytes become '?', never a crash");
+  Check(Utf8CharLength("\xE9\xB0", 2) == 1 && Utf8CharLength("김", 3) == 3, "UTF-8 lengths, cut ones count 1");
+}
+
+static int Pure() {
+  CheckLetterbox();
+  CheckEditText();
+  CheckWansung();
+  std::printf("%d passed, %d failed\n", Passed, Failed);
+  return Failed == 0 ? 0 : 1;
+}
+
+// ---------------------------------------------------------------------------
+// Under X: the script types and clicks; this side reports what arrived.
+
+static bool OpenGrey() {
+  if (!PlatformOpenDisplay(640, 480, 8)) {
+    std::printf("cannot open the display: %s\n", PlatformLastError());
+    return false;
+  }
+  uint8_t palette[768];
+  for (int i = 0; i < 256; ++i) palette[3 * i] = palette[3 * i + 1] = palette[3 * i + 2] = uint8_t(i);
+  PlatformSetPalette(palette);
+  uint8_t* pixels = nullptr;
+  int32_t pitch = 0;
+  PlatformLockBackBuffer(&pixels, &pitch);
+  for (int y = 0; y < 480; ++y) std::memset(pixels + y * pitch, 0x40 + (y & 0x3F), 640);
+  PlatformUnlockBackBuffer();
+  PlatformFlip();
+  return true;
+}
+
+static void Say(const char* line) {
+  std::printf("%s\n", line);
+  std::fflush(stdout);
+}
+
+// Prints every event until the window is closed (or 20 s pass).
+static int Events() {
+  if (!OpenGrey()) return 1;
+  Say("ready");
+  const uint32_t start = PlatformMilliseconds();
+  while (PlatformMilliseconds() - start < 20000) {
+    PlatformEvent e;
+    while (PlatformPollEvent(&e)) {
+      char line[80];
+      switch (e.type) {
+        case PlatformEventKeyDown: std::snprintf(line, sizeof line, "key %d", e.key); break;
+        case PlatformEventMouseMove: std::snprintf(line, sizeof line, "move %d %d", e.x, e.y); break;
+        case PlatformEventLeftButtonUp: std::snprintf(line, sizeof line, "click %d %d", e.x, e.y); break;
+        case PlatformEventActivate: std::snprintf(line, sizeof line, "active %d", e.active); break;
+        case PlatformEventClose: Say("close"); return 0;
+        default: std::snprintf(line, sizeof line, "other"); break;
+      }
+      Say(line);
+    }
+    PlatformFlip();
+  }
+  Say("timeout");
+  return 1;
+}
+
+static int Boxes() {
+  if (!OpenGrey()) return 1;
+  const char* captions[] = {"first", "second", "third", "fourth"};
+  for (const char* caption : captions) {
+    std::printf("box %s\n", caption);
+    std::fflush(stdout);
+    const bool yesNo = caption != captions[0];
+    const int answer = PlatformMessageBox("line one\nline two", caption, yesNo ? BoxYesNo : BoxOk | BoxIconStop);
+    std::printf("answer %d\n", answer);
+    std::fflush(stdout);
+  }
+  // Keys after the boxes reach the game again, and none typed into a box did.
+  return Events();
+}
+
+static const DialogControl Controls[] = {
+    {1, DialogDefaultButton, "OK", 20, 60, 40, 12, 0, 0},
+    {2, DialogButton, "Cancel", 80, 60, 40, 12, 0, 0},
+    {1000, DialogEdit, "", 10, 10, 120, 12, DialogBorder | DialogTabStop, 0},
+    {1001, DialogEdit, "", 10, 30, 120, 12, DialogBorder | DialogTabStop, 6},
+    {-1, DialogStatic, "static", 10, 45, 60, 8, 0, 0},
+};
+static const DialogTemplate Template = {900, 0, 0, 140, 80, true, "System", 10, 8, 16, Controls, 5};
+static int Commands;
+
+static bool Procedure(DialogWindow* dialog, DialogMessage message, int id) {
+  if (message == DialogInit) {
+    PlatformSetDialogText(dialog, 1000, "0");
+    return true;
+  }
+  ++Commands;
+  char first[50], second[50], small[3];
+  PlatformGetDialogText(dialog, 1000, first, sizeof first);
+  PlatformGetDialogText(dialog, 1001, second, sizeof second);
+  PlatformGetDialogText(dialog, 1001, small, sizeof small);
+  std::printf("command %d first=%s second=%s small=%s\n", id, Hex(first).c_str(), Hex(second).c_str(),
+              Hex(small).c_str());
+  std::fflush(stdout);
+  // The first OK asks a question over the dialog and keeps it open.
+  if (id == 1 && Commands == 1) {
+    std::printf("nested %d\n", PlatformMessageBox("again?", "nested", BoxYesNo));
+    std::fflush(stdout);
+    return true;
+  }
+  PlatformEndDialog(dialog, 100 + id);
+  return true;
+}
+
+static int Dialog() {
+  if (!OpenGrey()) return 1;
+  Say("dialog");
+  std::printf("result %d\n", PlatformRunDialog(&Template, Procedure));
+  std::fflush(stdout);
+  return Events();
+}
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "pure";
+  if (mode == "pure") return Pure();
+  if (mode == "events") return Events();
+  if (mode == "boxes") return Boxes();
+  if (mode == "dialog") return Dialog();
+  std::printf("unknown mode %s\n", mode.c_str());
+  return 2;
+}
