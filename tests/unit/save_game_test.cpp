@@ -124,6 +124,20 @@ TEST(DefaultWorld, LoadsSavesAndLoadsAgainToTheSameBytes) {
   EXPECT_LE(CompanyCount, 99);
   EXPECT_GE(PersonCount, 100);
   EXPECT_LE(PersonCount, 255);
+  // The shape the tuning relies on: clients for contracts, and a few rivals
+  // poor enough to go bankrupt early.
+  int clients = 0;
+  int poor = 0;
+  for (int i = 1; i < CompanyCount; ++i) {
+    clients += Companies[i].money > 100000;
+    poor += Companies[i].money < 500;
+    EXPECT_GE(Companies[i].bidOdds, 1);
+    EXPECT_EQ(Companies[i].name[std::strlen(Companies[i].name) - 1], '\n');
+  }
+  EXPECT_GE(clients, 10);
+  EXPECT_GE(poor, 4);
+  EXPECT_LT(BankParams.values[8], BankParams.values[7]);
+  EXPECT_LT(BankParams.values[7], BankParams.values[3]);
   SaveGame();
   const std::vector<uint8_t> first = ReadBytes(SaveFilePath);
   ASSERT_EQ(first.size(), SavePlainBytes(CompanyCount, PersonCount) + SaveTrailerBytes);
