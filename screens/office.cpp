@@ -29,10 +29,16 @@ void PostRefusal(const char* wansung) {
   PostNotice(2);
 }
 
+// The map comes with the office palette, which it keeps.
+void TownMapBand() {
+  LoadImage(BaseFrame, FrameBytes, "data/tmap0002.kxg");
+  Display->SetPalette(GamePalette);
+  CurrentScreen = TownMapScreen;
+  ReturnScreen = OfficeScreen;
+}
+
 // Bands whose places are not built yet end with their press; the office
 // goes on as before.
-
-void TownMapBand() {}
 
 void ContractBand() {}
 

@@ -20,6 +20,13 @@ const ScreenEntryName ScreenNames[] = {
     {CommandMenuScreen, "CommandMenuScreen"},
     {DayPassScreen, "DayPassScreen"},
     {PrisonScreen, "PrisonScreen"},
+    {TownMapScreen, "TownMapScreen"},
+    {WalkScreen, "WalkScreen"},
+    {JobAgencyScreen, "JobAgencyScreen"},
+    {BankScreen, "BankScreen"},
+    {RankingScreen, "RankingScreen"},
+    {VictoryScreen, "VictoryScreen"},
+    {DonationScreen, "DonationScreen"},
 };
 
 }  // namespace

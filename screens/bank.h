@@ -1,0 +1,8 @@
+// The bank: borrow and repay buttons that open the loan and repayment
+// dialogs, or explain why not.
+#pragma once
+
+#include "screens/screen.h"
+
+extern const ButtonRect BorrowButton;
+extern const ButtonRect RepayButton;

@@ -1,0 +1,153 @@
+// The job agency. Every visit draws a few free persons as job seekers; a
+// click on one asks whether to hire them, and the hire notice does it and
+// takes them off the list. Leaving passes a day.
+#include "screens/job_agency.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/notice.h"
+#include "gfx/display.h"
+#include "gfx/frame.h"
+#include "gfx/image.h"
+#include "screens/screen.h"
+#include "screens/screens.h"
+#include "sim/random.h"
+#include "text/font.h"
+#include "text/hangul.h"
+#include "text/utf8.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr uint8_t NoticeHire = 3;
+constexpr uint8_t HeaderColour = 76;
+constexpr uint8_t SeekerColour = 248;
+constexpr uint8_t NoSeekerColour = 120;
+constexpr uint8_t ShadowColour = 0;
+constexpr int HeaderY = 50;
+
+int32_t PersonPool() {
+  if (PersonCount <= 0) return 0;
+  return PersonCount < MaxPersons ? PersonCount : MaxPersons;
+}
+
+bool AlreadySeeking(int32_t index) {
+  for (int32_t k = 0; k < SeekerCount; ++k) {
+    if (IndexList[k] == index) return true;
+  }
+  return false;
+}
+
+// A seeker's list position is only valid while it names a person.
+bool ValidSeeker(int32_t row) {
+  return row >= 0 && row < SeekerCount && row < IndexListSize && IndexList[row] >= 0 && IndexList[row] < PersonPool();
+}
+
+void DrawSeekerList() {
+  if (SeekerCount <= 0) {
+    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop, JohabText(u8"현재 구직자가 한명도 없습니다"), NoSeekerColour,
+             ShadowColour);
+    return;
+  }
+  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(u8"이름            분류           희망월급"), HeaderColour,
+           ShadowColour);
+  for (int32_t i = 0; i < SeekerCount; ++i) {
+    if (!ValidSeeker(i)) continue;
+    char line[160];
+    FormatSeekerLine(IndexList[i], line, sizeof line);
+    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop + SeekerLineHeight * i, line, SeekerColour, ShadowColour);
+  }
+}
+
+void FirstCall() {
+  for (int32_t k = 0; k < SeekerListEntries; ++k) IndexList[k] = -1;
+  SeekerCount = 0;
+  LoadImageWithPalette(BaseFrame, FrameBytes, "data/man001.kxg", GamePalette);
+  Display->SetPalette(GamePalette);
+  Display->Present(BaseFrame);
+  DrawJobSeekers();
+  ScreenEntry = 0;
+}
+
+void AskToHire(int32_t row) {
+  ListCursor = row;
+  FormatHireQuestion(IndexList[row]);
+  // The list stays on screen under the box, without the pointer.
+  Display->Present(ComposeFrame);
+  PostNotice(NoticeHire);
+}
+
+}  // namespace
+
+const char* CategoryName(int8_t category) {
+  switch (category) {
+    case CategoryProgrammer: return JohabText(u8"프로그래머");
+    case CategoryDesigner: return JohabText(u8"그래픽 디자이너");
+    case CategorySales: return JohabText(u8"영업");
+    case CategoryManagement: return JohabText(u8"관리");
+    default: return JohabText(u8"불확실");
+  }
+}
+
+void DrawJobSeekers() {
+  const int32_t draws = GameRand() % SeekerDrawLimit;
+  const int32_t pool = PersonPool();
+  for (int32_t n = 0; n < draws; ++n) {
+    // An empty pool has nobody to draw.
+    if (pool == 0) break;
+    const int32_t c = GameRand() % pool;
+    if (AlreadySeeking(c) || Persons[c].employed != 0) continue;
+    IndexList[SeekerCount] = c;
+    SeekerCount += 1;
+  }
+}
+
+int32_t SeekerRowAt(int32_t x, int32_t y) {
+  if (SeekerCount <= 0) return -1;
+  if (x < SeekerListLeft || x > SeekerListRight) return -1;
+  if (y < SeekerListTop || y > SeekerListTop - 1 + SeekerLineHeight * SeekerCount) return -1;
+  return (y - SeekerListTop) / SeekerLineHeight;
+}
+
+void FormatSeekerLine(int32_t index, char* text, size_t size) {
+  const Person& p = Persons[index];
+  // The widths count bytes: a syllable is two. The name field need not end
+  // in a zero in a saved game, so it is read no further than its size.
+  std::snprintf(text, size, "%-10.*s %-15s %7d", static_cast<int>(sizeof p.name), p.name, CategoryName(p.category),
+                static_cast<int>(p.salary));
+}
+
+void FormatHireQuestion(int32_t index) {
+  char name[sizeof Persons[0].name + 1] = {};
+  std::memcpy(name, Persons[index].name, strnlen(Persons[index].name, sizeof Persons[index].name));
+  TrimLineEnd(name);
+  ConvertString(Johab, Wansung, name);
+  std::snprintf(MessageText, sizeof MessageText, WansungText(u8"%s씨를 채용하시겠습니까"), name);
+}
+
+void JobAgencyScreen() {
+  if (AnimState != 0) {
+    if (ReturnButtonClicked()) SwitchScreen(DayPassScreen);
+    return;
+  }
+  if (ScreenEntry) {
+    FirstCall();
+    return;
+  }
+  CopyDwords(ComposeFrame, BaseFrame, FrameBytes / 4);
+  DrawSeekerList();
+  if (MouseClick & 1) {
+    if (PointInRect(ReturnButton, MouseX, MouseY)) {
+      PressButton(ReturnButton, ReturnButtonImage, 100);
+      return;
+    }
+    const int32_t row = SeekerRowAt(MouseX, MouseY);
+    if (row >= 0 && ValidSeeker(row)) {
+      AskToHire(row);
+      return;
+    }
+  }
+  DrawCursor(ComposeFrame);
+  Display->Present(ComposeFrame);
+}

@@ -1,0 +1,30 @@
+// The job agency: this visit's job seekers, drawn from the free persons, and
+// the question that hires one of them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// A visit lists at most this many seekers (rand() % 11 draws).
+constexpr int32_t SeekerDrawLimit = 11;
+// The entries of IndexList cleared at every visit.
+constexpr int32_t SeekerListEntries = 125;
+
+constexpr int SeekerListLeft = 20;
+constexpr int SeekerListRight = 200;
+constexpr int SeekerListTop = 80;
+constexpr int SeekerLineHeight = 20;
+
+// The shown name (Johab) of a person's category.
+const char* CategoryName(int8_t category);
+
+// Draws this visit's seekers into IndexList and SeekerCount.
+void DrawJobSeekers();
+
+// The list row under (x, y), or -1 when the point is on no seeker's line.
+int32_t SeekerRowAt(int32_t x, int32_t y);
+
+// The list line of person `index` (Johab): name, category, desired salary.
+void FormatSeekerLine(int32_t index, char* text, size_t size);
+// The hire question for person `index` (Wansung) into MessageText.
+void FormatHireQuestion(int32_t index);
