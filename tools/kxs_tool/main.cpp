@@ -15,6 +15,7 @@ struct ToolCommand {
 const ToolCommand Commands[] = {
     {"kxg2png", CommandKxgToPng, "kxg2png IN.kxg OUT.png"},
     {"png2kxg", CommandPngToKxg, "png2kxg [--palette FILE] IN.png OUT.kxg"},
+    {"text", CommandText, "text [--fg N --bg N --shadow N --x X --y Y --scale N --root DIR] OUT.png \"TEXT\"..."},
     {"save-dump", CommandSaveDump, "save-dump FILE"},
     {"data-check", CommandDataCheck, "data-check DIR"},
 };
