@@ -2,38 +2,14 @@
 // the player's company is the richest: leaving the board shows the victory
 // on every visit, with the fanfare, the congratulation and its sound after
 // the box, and a day each time.
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "gfx/display.h"
 #include "tests/unit/town_test_support.h"
-#include "tools/replay/runner.h"
 
 namespace {
 
-// The default tree with the player's starting money raised above every
-// rival's.
-void WriteRichTree(const std::filesystem::path& tree) {
-  std::filesystem::copy(KXS_GAME_TREE, tree, std::filesystem::copy_options::recursive);
-  const std::string corp = (tree / "data/corp.dat").string();
-  std::vector<uint8_t> bytes = ReadBytes(corp);
-  std::string text(bytes.begin(), bytes.end());
-  const size_t at = text.find("\n5000\n");
-  ASSERT_NE(at, std::string::npos);
-  text.replace(at, 6, "\n900000000\n");
-  WriteBytes(corp, text);
-}
-
-const char* const Script = R"(
-frames 3
-key SPACE
-frames 2
-dialog "홍길동" "길동소프트" ok
-click 300 240
-until NewGameScreen 2000
-click 560 430
-until OfficeScreen
+const char* const Visits = R"(
 click 80 30
 until TownMapScreen
 click 99 277
@@ -69,18 +45,8 @@ std::vector<std::string> PlaceLines() {
 TEST(RankingReplay, LeavingTheBoardFirstShowsTheVictoryOnEveryVisit) {
   ScratchDirectory scratch;
   const std::filesystem::path tree = scratch.Path() / "tree";
-  WriteRichTree(tree);
-  std::vector<ReplayCommand> commands;
-  std::string error;
-  ASSERT_TRUE(ParseReplayScript(Script, &commands, &error)) << error;
-  HeadlessReset();
-  delete Display;
-  Display = nullptr;
-  ReplayOptions options;
-  options.root = tree.string();
-  options.hasSeed = true;
-  options.seed = 1;
-  ASSERT_EQ(RunReplay(commands, options, &error), 0) << error;
+  WriteTreeWithPlayerMoney(tree, "900000000");
+  PlayScript(tree, (std::string(NewGameToOffice) + Visits).c_str());
   const std::vector<std::string> visit = {
       "screen TownMapScreen",
       "screen WalkScreen",

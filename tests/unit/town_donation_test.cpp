@@ -48,4 +48,22 @@ TEST_F(Donation, TheVisitShowsTheHomeForASecondThenReportsAndPassesADay) {
   EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box ^_^ | 양로원에 100을 기부했습니다 | ok"}));
 }
 
+// The whole way through the game on a world that starts the player with 99.
+TEST(DonationReplay, TheLastNinetyNineAreGivenAndTheOddsStay) {
+  ScratchDirectory scratch;
+  const std::filesystem::path tree = scratch.Path() / "tree";
+  WriteTreeWithPlayerMoney(tree, "99");
+  PlayScript(tree, (std::string(NewGameToOffice) + R"(
+click 80 30
+until TownMapScreen
+click 250 383
+until DonationScreen 300
+until OfficeScreen
+)").c_str());
+  EXPECT_TRUE(TownShell::Logged("box ^_^ | 양로원에 99을 기부했습니다 | ok"));
+  EXPECT_EQ(Player().money, 0);
+  EXPECT_EQ(Player().bidOdds, 5);
+  EXPECT_EQ(DayCount, 2);
+}
+
 }  // namespace

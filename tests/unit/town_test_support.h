@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "gfx/display.h"
 #include "tests/unit/app_test_support.h"
 #include "tests/unit/sim_test_support.h"
 #include "tests/unit/world_test_support.h"
+#include "tools/replay/runner.h"
 
 class TownShell : public ::testing::Test {
  public:
@@ -58,3 +61,44 @@ class TownShell : public ::testing::Test {
 
   ScratchDirectory scratch;
 };
+
+// The default data tree copied to `tree`, with the player's starting money
+// (the first "5000" line of data/corp.dat) replaced.
+inline void WriteTreeWithPlayerMoney(const std::filesystem::path& tree, const std::string& money) {
+  std::filesystem::copy(KXS_GAME_TREE, tree, std::filesystem::copy_options::recursive);
+  const std::string corp = (tree / "data/corp.dat").string();
+  const std::vector<uint8_t> bytes = ReadBytes(corp);
+  std::string text(bytes.begin(), bytes.end());
+  const size_t at = text.find("\n5000\n");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 6, "\n" + money + "\n");
+  WriteBytes(corp, text);
+}
+
+// Plays a replay script on `tree` with seed 1, in this process, so that the
+// world can be read afterwards.
+inline void PlayScript(const std::filesystem::path& tree, const char* script) {
+  std::vector<ReplayCommand> commands;
+  std::string error;
+  ASSERT_TRUE(ParseReplayScript(script, &commands, &error)) << error;
+  HeadlessReset();
+  delete Display;
+  Display = nullptr;
+  ReplayOptions options;
+  options.root = tree.string();
+  options.hasSeed = true;
+  options.seed = 1;
+  ASSERT_EQ(RunReplay(commands, options, &error), 0) << error;
+}
+
+// The way from the start picture to the office of a new game.
+constexpr const char* NewGameToOffice = R"(
+frames 3
+key SPACE
+frames 2
+dialog "홍길동" "길동소프트" ok
+click 300 240
+until NewGameScreen 2000
+click 560 430
+until OfficeScreen
+)";
