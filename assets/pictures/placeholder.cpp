@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
+#include <numbers>
 
 #include "assets/pictures/palette.h"
 
@@ -289,7 +289,7 @@ Canvas RenderWalker(const PictureEntry& p) {
   Canvas canvas(p.width, p.height, SharedColour::Key);
   int k = 1, m = 8;
   SequenceFrame(p, &k, &m);
-  const double swing = std::sin(2.0 * M_PI * (k - 1) / m);
+  const double swing = std::sin(2.0 * std::numbers::pi * (k - 1) / m);
   const int cx = p.width / 2;
   const uint8_t skin = NearestShared({240, 196, 160}), hair = NearestShared({72, 44, 28});
   const uint8_t shirt = NearestShared({51, 102, 204}), trousers = NearestShared({51, 51, 51});
