@@ -230,7 +230,8 @@ void HandleEvent(Box* box, const SDL_Event& event) {
 
 int PlatformMessageBox(const char* text, const char* caption, int style) {
   Box box;
-  box.caption = WansungToUtf8(caption ? std::string(caption) : std::string());
+  // A caption is one short line; a title bar shows no more than this.
+  box.caption = WansungToUtf8(caption ? std::string(caption).substr(0, 256) : std::string());
   box.yesNo = (style & 0x0F) == BoxYesNo;
   box.stopIcon = (style & 0xF0) == BoxIconStop;
   box.focus = 0;

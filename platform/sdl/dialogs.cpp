@@ -2,6 +2,7 @@
 // dialog resources ran: static texts, edit fields and push buttons drawn in
 // the window over the last frame; Enter sends 1 (or the focused button),
 // Escape 2.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/sdl/dialog_window.h"
@@ -15,7 +16,9 @@ namespace {
 
 const int Border = 3;
 const int CaretBlinkMs = 530;
-const int MaxTextBytes = 65535;
+// More than any control shows; a longer text would only slow every redraw.
+const int MaxTextBytes = 4096;
+const size_t MaxShownBytes = 1024;
 const int MaxControls = 256;
 
 std::string Clipped(const char* text) {
@@ -129,7 +132,7 @@ void DrawStatic(const DialogWindow& dialog, UiCanvas* canvas, const DialogItem& 
     UiFill(canvas, UiRect{r.x, r.y + r.h - 1, r.w, 1}, UiColour::White);
     UiFill(canvas, UiRect{r.x + r.w - 1, r.y, 1, r.h}, UiColour::White);
   }
-  const std::string text = WansungToUtf8(item.text);
+  const std::string text = WansungToUtf8(item.text.data(), std::min(item.text.size(), MaxShownBytes));
   const int width = UiTextWidth(dialog.fontSize, false, text.c_str());
   int x = r.x + ((item.flags & DialogBorder) ? 2 : 0);
   if (item.flags & DialogAlignCentre) x = r.x + (r.w - width) / 2;
@@ -158,7 +161,8 @@ void DrawDialog(void* context, UiCanvas* canvas, bool top) {
     } else if (IsButton(item)) {
       const bool isDefault = buttonFocused ? int(i) == dialog->focus : item.kind == DialogDefaultButton;
       const bool pressed = int(i) == dialog->pressed && dialog->pressedInside;
-      UiButton(canvas, ItemRect(*dialog, item), WansungToUtf8(item.text).c_str(), dialog->fontSize, isDefault, pressed,
+      const std::string label = WansungToUtf8(item.text.data(), std::min(item.text.size(), MaxShownBytes));
+      UiButton(canvas, ItemRect(*dialog, item), label.c_str(), dialog->fontSize, isDefault, pressed,
                focused);
     } else {
       DrawStatic(*dialog, canvas, item);

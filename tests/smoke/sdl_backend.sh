@@ -80,6 +80,11 @@ sleep 0.7
 eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name '^KXS$' | head -1)")"
 echo "windowed: ${WIDTH}x${HEIGHT}"
 [ "$WIDTH" -eq 640 ] && [ "$HEIGHT" -eq 480 ] || { echo "FAILED: Alt+Enter gave a ${WIDTH}x${HEIGHT} window"; failures=$((failures + 1)); }
+# Odd sizes on the way: smaller than the picture, then very flat.
+xdotool windowsize "$(xdotool search --name '^KXS$' | head -1)" 301 203
+sleep 0.3
+xdotool windowsize "$(xdotool search --name '^KXS$' | head -1)" 1000 30
+sleep 0.3
 xdotool key alt+Return
 sleep 0.7
 xdotool mousemove 0 0
@@ -105,9 +110,11 @@ wait_line boxes "box first" && sleep 0.5 && smoke_shot box && xdotool key Escape
 wait_line boxes "box second" && sleep 0.3 && xdotool key n
 wait_line boxes "box third" && sleep 0.3 && xdotool key Return
 wait_line boxes "box fourth" && sleep 0.3 && xdotool mousemove 720 542 click 1
+wait_line boxes "box long" && sleep 0.5 && xdotool key Return
 wait_line boxes "ready" && xdotool key z alt+F4
 finish boxes
-expect boxes.out "box first" "answer 1" "box second" "answer 7" "box third" "answer 6" "box fourth" "answer 7" "ready" \
+expect boxes.out "box first" "answer 1" "box second" "answer 7" "box third" "answer 6" "box fourth" "answer 7" \
+  "box long" "answer 1" "ready" \
   "key 90" "close"
 refuse boxes.out "key 27"
 refuse boxes.out "key 78"
@@ -140,7 +147,7 @@ xdotool mousemove 760 584 click 1
 wait_line dialog "result 102"
 xdotool key z alt+F4
 finish dialog
-expect dialog.out "dialog" "command 1 first=B1E8C3B6 second=6162636465 small=6162" "nested 7" \
+expect dialog.out "dialog" "long 7" "command 1 first=B1E8C3B6 second=6162636465 small=6162" "nested 7" \
   "command 2 first=B1E8C3B6 second=6162636465 small=6162" "result 102" "ready" "key 90" "close"
 refuse dialog.out "key 27"
 refuse dialog.out "key 65"

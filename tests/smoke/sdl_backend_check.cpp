@@ -176,6 +176,13 @@ static int Boxes() {
     std::printf("answer %d\n", answer);
     std::fflush(stdout);
   }
+  // Far more text than a box can show, in lines too long for it.
+  std::string text;
+  for (int i = 0; i < 4000; ++i) text += (i % 300 == 299) ? "\n" : "\xB1\xE8 long ";
+  std::printf("box long\n");
+  std::fflush(stdout);
+  std::printf("answer %d\n", PlatformMessageBox(text.c_str(), text.c_str(), BoxOk));
+  std::fflush(stdout);
   // Keys after the boxes reach the game again, and none typed into a box did.
   return Events();
 }
@@ -185,13 +192,21 @@ static const DialogControl Controls[] = {
     {2, DialogButton, "Cancel", 80, 60, 40, 12, 0, 0},
     {1000, DialogEdit, "", 10, 10, 120, 12, DialogBorder | DialogTabStop, 0},
     {1001, DialogEdit, "", 10, 30, 120, 12, DialogBorder | DialogTabStop, 6},
-    {-1, DialogStatic, "static", 10, 45, 60, 8, 0, 0},
+    {1002, DialogStatic, "static", 10, 45, 60, 8, 0, 0},
 };
 static const DialogTemplate Template = {900, 0, 0, 140, 80, true, "System", 10, 8, 16, Controls, 5};
 static int Commands;
 
 static bool Procedure(DialogWindow* dialog, DialogMessage message, int id) {
   if (message == DialogInit) {
+    // A text far past any limit neither slows nor breaks the dialog, and
+    // comes out cut to the buffer with its terminating NUL.
+    const std::string longText(100000, 'W');
+    PlatformSetDialogText(dialog, 1002, longText.c_str());
+    char out[8];
+    PlatformGetDialogText(dialog, 1002, out, sizeof out);
+    PlatformGetDialogText(dialog, 4242, out + 7, 1);
+    std::printf("long %zu%s\n", std::strlen(out), out[7] == '\0' ? "" : " unterminated");
     PlatformSetDialogText(dialog, 1000, "0");
     return true;
   }
