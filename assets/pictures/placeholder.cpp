@@ -103,7 +103,8 @@ void DrawSlots(const PictureEntry& p, Canvas* canvas) {
   for (const Slot& s : p.slots) {
     const TableRect r = Local(p, s.rect);
     canvas->Dashed(r, Calm);
-    DrawCentred(canvas, r, s.label, Calm);
+    // The label at the foot, clear of a button the slot may cover.
+    DrawCentred(canvas, {r.x1, std::max(r.y1, r.y2 - 17), r.x2, r.y2}, s.label, Calm);
   }
 }
 
@@ -261,8 +262,10 @@ Canvas RenderPlaceholder(const PictureEntry& p, const std::vector<PictureEntry>&
     if (p.width > 4 && p.height > 4) canvas.Outline({1, 1, p.width - 2, p.height - 2}, Colours().frame);
   }
   DrawTextAreas(p, &canvas, &groundKind);
-  DrawSlots(p, &canvas);
+  // Slots last: what the game puts there (the walking figure) may stand over
+  // a button.
   DrawHotAreas(p, pressed, &canvas);
+  DrawSlots(p, &canvas);
   DrawSequenceMarker(p, &canvas);
   if (FullScreen(p))
     DrawTitle(p, &canvas);
