@@ -58,7 +58,9 @@ static bool AccelerationIsFake(SDL_Renderer* renderer) {
 }
 
 static SDL_Window* CreateWindow(const char* title, int width, int height, bool fullscreen) {
-  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+  // Hidden until its renderer is settled: the probe below may throw the
+  // first window away.
+  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN;
   int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
   SDL_Rect desktop;
   if (fullscreen) {
@@ -114,6 +116,7 @@ bool sdl_backend::TargetOpen(SdlTarget* target, const char* titleUtf8, int logic
     TargetClose(target);
     return false;
   }
+  SDL_ShowWindow(target->window);
   SDL_RendererInfo info;
   target->softwareRenderer = SDL_GetRendererInfo(target->renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
   if (!TargetRelayout(target)) {

@@ -77,13 +77,13 @@ xdotool key Escape Return F1 F12 a 5 Left space BackSpace Tab
 xdotool key F10 alt+x
 xdotool key alt+Return
 sleep 0.7
-eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name '^KXS$' | head -1)")"
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^KXS$' | head -1)")"
 echo "windowed: ${WIDTH}x${HEIGHT}"
 [ "$WIDTH" -eq 640 ] && [ "$HEIGHT" -eq 480 ] || { echo "FAILED: Alt+Enter gave a ${WIDTH}x${HEIGHT} window"; failures=$((failures + 1)); }
 # Odd sizes on the way: smaller than the picture, then very flat.
-xdotool windowsize "$(xdotool search --name '^KXS$' | head -1)" 301 203
+xdotool windowsize "$(xdotool search --onlyvisible --name '^KXS$' | head -1)" 301 203
 sleep 0.3
-xdotool windowsize "$(xdotool search --name '^KXS$' | head -1)" 1000 30
+xdotool windowsize "$(xdotool search --onlyvisible --name '^KXS$' | head -1)" 1000 30
 sleep 0.3
 xdotool key alt+Return
 sleep 0.7

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The real game window under a private X server: it opens full-screen, shows
-# the start picture with the game's own cursor following the pointer, and
-# Escape ends the game with exit code 0.
+# The real game window under a private X server: it opens full-screen and
+# shows the start picture, a key brings the main menu with the game's own
+# cursor following the pointer, and Escape ends the game with exit code 0.
 set -u
 . "$(dirname "$0")/x_session.bash"
 smoke_begin "$@"
@@ -23,14 +23,18 @@ awk -v m="$mean" 'BEGIN { exit !(m > 0.02) }' || smoke_fail "the screen is black
 spread=$(convert "$WORK/start.png" -colorspace gray -format '%[fx:standard_deviation]' info:)
 awk -v s="$spread" 'BEGIN { exit !(s > 0.02) }' || smoke_fail "the screen is one flat colour (deviation $spread)"
 
-# The game draws its cursor where the pointer is (2x: 640x480 fills
-# 1280x960), and it follows the pointer; the rest of the picture stays.
-xdotool mousemove 900 700
+# A key leads on to the main menu, where the game draws its own cursor at
+# the pointer (2x: 640x480 fills 1280x960) and moves it with the pointer;
+# the rest of the picture stays. (The start picture has no cursor.)
+xdotool key space
+sleep 1
+smoke_shot menu
+xdotool mousemove 1100 200
 sleep 0.5
 smoke_shot moved
-left=$(smoke_differing start moved 32x32+400+300)
-right=$(smoke_differing start moved 32x32+900+700)
-elsewhere=$(smoke_differing start moved 200x200+100+600)
+left=$(smoke_differing menu moved 32x32+400+300)
+right=$(smoke_differing menu moved 32x32+1100+200)
+elsewhere=$(smoke_differing menu moved 200x200+100+500)
 echo "cursor pixels changed: at the old place $left, at the new place $right, elsewhere $elsewhere"
 [ "$left" -gt 20 ] && [ "$right" -gt 20 ] || smoke_fail "the cursor does not follow the pointer"
 [ "$elsewhere" -eq 0 ] || smoke_fail "the picture changed away from the cursor"

@@ -71,8 +71,8 @@ smoke_run_game() {
 smoke_window() {
   local i id
   for i in $(seq $((${2:-10} * 10))); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-    if [ -n "$id" ]; then
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    if [ -n "$id" ] && sleep 0.2 && xdotool getwindowgeometry "$id" >/dev/null 2>&1; then
       echo "$id"
       return 0
     fi
@@ -102,7 +102,7 @@ smoke_shot() {
 
 # smoke_mean IMAGE [CROP]: mean brightness 0..1 of the picture or a part of it.
 smoke_mean() {
-  if [ -n "$2" ]; then
+  if [ -n "${2:-}" ]; then
     convert "$WORK/$1.png" -crop "$2" +repage -colorspace gray -format '%[fx:mean]' info:
   else
     convert "$WORK/$1.png" -colorspace gray -format '%[fx:mean]' info:
