@@ -69,6 +69,19 @@ finish() {  # finish MODE: the program must end by itself with 0
 "$check" pure >"$WORK/pure.out" 2>&1 || failures=$((failures + 1))
 cat "$WORK/pure.out"
 
+# Sounds, real and broken, through the dummy audio device and through none.
+wav=$(ls "$TREE"/sound/*.wav 2>/dev/null | head -1)
+[ -n "$wav" ] || wav=$TREE/sound/start.wav
+timeout 20 "$check" sounds "$wav" "$WORK" >"$WORK/sounds.out" 2>&1 || failures=$((failures + 1))
+SDL_AUDIODRIVER=none-such timeout 20 "$check" sounds "$wav" "$WORK" >>"$WORK/sounds.out" 2>&1 || failures=$((failures + 1))
+# SDL's disk driver writes what was played: the tone must be in it.
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$WORK/played.raw timeout 20 "$check" sounds "$wav" "$WORK" >>"$WORK/sounds.out" 2>&1 ||
+  failures=$((failures + 1))
+cat "$WORK/sounds.out"
+played=$(tr -d '\000' <"$WORK/played.raw" 2>/dev/null | wc -c)
+echo "bytes of sound played: $played"
+[ "$played" -gt 1000 ] || { echo "FAILED: no sound reached the audio device"; failures=$((failures + 1)); }
+
 # Keys arrive as virtual-key codes, Alt combinations and F10 never, and the
 # pointer maps from 1280x960 back to 640x480.
 start events

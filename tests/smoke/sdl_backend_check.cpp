@@ -236,12 +236,67 @@ static int Dialog() {
   return Events();
 }
 
+// Sounds through SDL's dummy audio device: replaced, looped, stopped,
+// missing and broken files never stop the program. argv: a real WAV file and
+// a folder for broken ones.
+static int Sounds(const char* wav, const char* folder) {
+  const std::string broken = std::string(folder) + "/broken.wav";
+  const std::string header = std::string(folder) + "/header.wav";
+  const std::string empty = std::string(folder) + "/empty.wav";
+  if (FILE* f = std::fopen(broken.c_str(), "wb")) {
+    for (int i = 0; i < 5000; ++i) std::fputc((i * 7919) & 0xFF, f);
+    std::fclose(f);
+  }
+  if (FILE* f = std::fopen(header.c_str(), "wb")) {
+    // A RIFF header that promises far more data than follows.
+    std::fwrite("RIFF\xFF\xFF\xFF\x7FWAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0data\xFF\xFF\xFF\x7F", 1, 44, f);
+    std::fclose(f);
+  }
+  if (FILE* f = std::fopen(empty.c_str(), "wb")) {
+    std::fwrite("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data\0\0\0\0", 1, 44, f);
+    std::fclose(f);
+  }
+  // A good one of a format the device converts from: 8-bit mono at 11025 Hz.
+  const std::string tone = std::string(folder) + "/tone.wav";
+  if (FILE* f = std::fopen(tone.c_str(), "wb")) {
+    const int samples = 1103;
+    const unsigned size = 36 + samples;
+    unsigned char head[44] = {'R', 'I', 'F', 'F', (unsigned char)size, (unsigned char)(size >> 8), 0, 0,
+                              'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x11, 0x2B, 0, 0,
+                              0x11, 0x2B, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', (unsigned char)samples,
+                              (unsigned char)(samples >> 8), 0, 0};
+    std::fwrite(head, 1, sizeof head, f);
+    for (int i = 0; i < samples; ++i) std::fputc((i / 12) % 2 ? 160 : 96, f);
+    std::fclose(f);
+  }
+  const char* files[] = {tone.c_str(), wav, "missing/none.wav", broken.c_str(), header.c_str(), empty.c_str(), tone.c_str()};
+  const uint32_t start = PlatformMilliseconds();
+  for (int round = 0; round < 3; ++round) {
+    for (const char* file : files) {
+      PlatformPlaySound(file, true);
+      PlatformPlaySound(file, false);
+      const uint32_t until = PlatformMilliseconds() + 30;
+      while (PlatformMilliseconds() < until) {
+      }
+    }
+  }
+  PlatformPlaySound(empty.c_str(), true);  // an empty loop must not spin the audio thread
+  const uint32_t until = PlatformMilliseconds() + 200;
+  while (PlatformMilliseconds() < until) {
+  }
+  PlatformPlaySound(nullptr, false);
+  Check(PlatformMilliseconds() - start >= 200, "the clock runs");
+  std::printf("%d passed, %d failed\n", Passed, Failed);
+  return Failed == 0 ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "pure";
   if (mode == "pure") return Pure();
   if (mode == "events") return Events();
   if (mode == "boxes") return Boxes();
   if (mode == "dialog") return Dialog();
+  if (mode == "sounds" && argc > 3) return Sounds(argv[2], argv[3]);
   std::printf("unknown mode %s\n", mode.c_str());
   return 2;
 }
