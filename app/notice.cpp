@@ -21,7 +21,7 @@ const NoticeEntry Notices[] = {
     {3, nullptr, "'_'", BoxYesNo, HirePerson, true},
     {4, "", "", BoxOk, DayReport, true},
     {5, "회식을 할 필요가 없습니다", "(_)", BoxOk, nullptr, true},
-    {6, "이 내용으로 자체제작을 하시겠습니까", "'_'", BoxYesNo, nullptr, true},
+    {6, "이 내용으로 자체제작을 하시겠습니까", "'_'", BoxYesNo, ProductionPlanFollowUp, true},
     {7, "축하합니다. 당신의 회사가 재계 1위를 차지하였습니다", "축하메세지", BoxOk, VictoryFollowUp, true},
     {8, "새롭게 게임을 하시겠습니까?", "알림", BoxYesNo, NewGameFollowUp, true},
     {50, "", "", BoxOk, LoadGameFollowUp, true},

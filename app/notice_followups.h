@@ -8,3 +8,4 @@ void VictoryFollowUp();   // 7: the fanfare's answer after the box
 void NewGameFollowUp();   // 8: the name dialog and the start screen
 void LoadGameFollowUp();  // 50
 void SaveGameFollowUp();  // 51
+void ProductionPlanFollowUp();  // 6: the production-plan dialog, then the day

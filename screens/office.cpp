@@ -37,17 +37,33 @@ void TownMapBand() {
   ReturnScreen = OfficeScreen;
 }
 
-// Bands whose places are not built yet end with their press; the office
-// goes on as before.
-
-void ContractBand() {}
-
-void PlanningBand() {
-  if (Companies[PlayerCompany].workTicks != 0) PostRefusal(WansungText(u8"현재 진행중인 일이 있습니다"));
+void ContractBand() {
+  LoadImage(BaseFrame, FrameBytes, "data/info.kxg");
+  CurrentScreen = ContractListScreen;
+  ReturnScreen = OfficeScreen;
+  ScreenEntry = 1;
 }
 
+void PlanningBand() {
+  if (Companies[PlayerCompany].workTicks != 0) {
+    PostRefusal(WansungText(u8"현재 진행중인 일이 있습니다"));
+    return;
+  }
+  LoadImage(BaseFrame, FrameBytes, "data/self.kxg");
+  CurrentScreen = PlanningScreen;
+  ReturnScreen = OfficeScreen;
+  ScreenEntry = 1;
+}
+
+// The panel is laid over the office picture: nothing is loaded here.
 void PersonnelBand() {
-  if (Companies[PlayerCompany].staffCount <= 0) PostRefusal(WansungText(u8"현재 직원이 한명도 없습니다"));
+  if (Companies[PlayerCompany].staffCount <= 0) {
+    PostRefusal(WansungText(u8"현재 직원이 한명도 없습니다"));
+    return;
+  }
+  ScreenEntry = 1;
+  CurrentScreen = PersonnelScreen;
+  ScreenRunning = 1;
 }
 
 void DinnerBand() {
@@ -56,7 +72,13 @@ void DinnerBand() {
   // multiplication wraps rather than overflows.
   const int32_t cost = static_cast<int32_t>(static_cast<uint32_t>(player.staffCount) *
                                             static_cast<uint32_t>(DinnerParams.values[0]));
-  if (player.staffCount != 0 && player.money >= static_cast<int64_t>(cost)) return;
+  if (player.staffCount != 0 && player.money >= static_cast<int64_t>(cost)) {
+    // ScreenEntry is still 1 from the band's press.
+    LoadImage(BaseFrame, FrameBytes, "data/eat.kxg");
+    CurrentScreen = DinnerScreen;
+    ReturnScreen = OfficeScreen;
+    return;
+  }
   PostNotice(player.staffCount == 0 ? 5 : 0);
 }
 

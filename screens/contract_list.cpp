@@ -1,0 +1,130 @@
+// The contract market. The office has put data/info.kxg into BaseFrame; the
+// offers are drawn up afresh on every visit and the list stays until an
+// offer is confirmed or the return button is used, both of which cost a day.
+#include "screens/contract_list.h"
+
+#include <cstdio>
+
+#include "gfx/display.h"
+#include "gfx/frame.h"
+#include "platform/platform.h"
+#include "screens/screen.h"
+#include "screens/screens.h"
+#include "sim/random.h"
+#include "text/font.h"
+#include "text/utf8.h"
+
+namespace {
+
+constexpr uint8_t HeaderColour = 76;
+constexpr uint8_t OfferColour = 63;
+constexpr uint8_t EmptyColour = 120;
+constexpr uint8_t ShadowColour = 0;
+
+// The four draws are made in this order: coin, reward, job type, days.
+void AddOffer(int32_t client) {
+  const int64_t money = Companies[client].money;
+  ContractOffer& offer = Offers[OfferCount];
+  offer.reward = static_cast<int32_t>(GameRand() % (money / 50) + 10);
+  offer.jobType = static_cast<int16_t>(GameRand() % JobTypeCount);
+  offer.client = static_cast<int16_t>(client);
+  offer.days = static_cast<int16_t>(GameRand() % 180 + 5);
+  OfferCount += 1;
+}
+
+void DrawOffers() {
+  if (OfferCount <= 0) {
+    DrawText(ComposeFrame, 0, OfferListTop, JohabText(u8"수주정보가 없습니다"), EmptyColour, ShadowColour);
+    return;
+  }
+  DrawText(ComposeFrame, 0, 50,
+           JohabText(u8"업체명                             수주내용                  수주비  계약일수"),
+           HeaderColour, ShadowColour);
+  char line[160];
+  for (int32_t i = 0; i < OfferCount && i < MaxOffers; ++i) {
+    FormatOfferLine(Offers[i], line, sizeof line);
+    DrawText(ComposeFrame, 0, OfferListTop + OfferRowHeight * i, line, OfferColour, ShadowColour);
+  }
+}
+
+int AskNotice(const char8_t* utf8, int style) {
+  return ScreenMessageBox(WansungText(utf8), WansungText(u8"알림"), style);
+}
+
+// A click on an offer's line; false when the frame ends here.
+bool TakeOffer(int row) {
+  Display->Present(ComposeFrame);
+  if (Companies[PlayerCompany].workTicks > 0) {
+    AskNotice(u8"현재 진행중인 일이 있어 안됩니다", BoxOk);
+    return false;
+  }
+  // The offer becomes the current job's terms now; they mean nothing until
+  // a negotiation succeeds and the job starts.
+  const ContractOffer& offer = Offers[row];
+  JobReward = offer.reward;
+  JobType = offer.jobType;
+  JobClient = offer.client;
+  JobSpare = offer.spare;
+  DDay = offer.days;
+  if (AskNotice(u8"이 내용을 수주하시겠습니까?", BoxYesNo) == AnswerYes) {
+    SwitchScreen(NegotiationScreen);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void BuildOffers() {
+  OfferCount = 0;
+  for (int32_t i = 1; i < CompanyCount && i < MaxCompanies; ++i) {
+    if (Companies[i].money > OfferMoneyFloor && GameRand() % 2 == 0) AddOffer(i);
+    if (OfferCount >= MaxOffers) break;
+  }
+}
+
+void FormatOfferLine(const ContractOffer& offer, char* text, size_t size) {
+  const char* client = "";
+  if (offer.client >= 0 && offer.client < MaxCompanies) client = Companies[offer.client].name;
+  // A rival's name keeps the line end of its data-file line; drawn, it would
+  // send the rest of the offer to the left edge of the next row. The name
+  // ends there instead.
+  int length = 0;
+  while (length < static_cast<int>(sizeof Companies[0].name) - 1 && client[length] != '\0' &&
+         client[length] != '\n' && client[length] != '\r') {
+    ++length;
+  }
+  std::snprintf(text, size, "%-15.*s %-25s %10d %8d", length, client, JobTypeNames[offer.jobType],
+                static_cast<int>(offer.reward), static_cast<int>(offer.days));
+}
+
+int OfferRowAt(int32_t x, int32_t y) {
+  const int32_t count = OfferCount < MaxOffers ? OfferCount : MaxOffers;
+  if (count <= 0 || x < 0 || x > OfferListRight) return -1;
+  if (y < OfferListTop || y > OfferListTop - 1 + OfferRowHeight * count) return -1;
+  return (y - OfferListTop) / OfferRowHeight;
+}
+
+void ContractListScreen() {
+  if (AnimState != 0) {
+    if (RunButtonAnimation(ReturnButton)) SwitchScreen(DayPassScreen);
+    return;
+  }
+  if (ScreenEntry != 0) {
+    BuildOffers();
+    ScreenEntry = 0;
+  }
+  CopyDwords(ComposeFrame, BaseFrame, FrameBytes / 4);
+  DrawOffers();
+  if (MouseClick & 1) {
+    const int row = OfferRowAt(MouseX, MouseY);
+    if (row >= 0) {
+      if (!TakeOffer(row)) return;
+    } else if (PointInRect(ReturnButton, MouseX, MouseY)) {
+      PressButton(ReturnButton, ReturnButtonImage, 100);
+      return;
+    }
+  }
+  DrawCursor(ComposeFrame);
+  Display->Present(ComposeFrame);
+}

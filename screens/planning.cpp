@@ -1,0 +1,58 @@
+// Project planning. The office has put data/self.kxg into BaseFrame. Which
+// kind was clicked is not kept: the production is defined by its days alone.
+// Either way out, the return button or the question, passes a day.
+#include "screens/planning.h"
+
+#include "app/notice.h"
+#include "gfx/display.h"
+#include "gfx/frame.h"
+#include "screens/screen.h"
+#include "screens/screens.h"
+#include "text/font.h"
+#include "text/utf8.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr uint8_t HeaderColour = 8;
+constexpr uint8_t KindColour = 248;
+constexpr uint8_t ShadowColour = 0;
+constexpr uint8_t NoticeProductionPlan = 6;
+
+void DrawKinds() {
+  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), HeaderColour, ShadowColour);
+  for (int i = 0; i < JobTypeCount; ++i) {
+    DrawText(ComposeFrame, PlanningListLeft, PlanningListTop + 20 * i, JobTypeNames[i], KindColour, ShadowColour);
+  }
+}
+
+// The day pass is chosen before the question: it follows on either answer.
+void AskForProduction() {
+  PostNotice(NoticeProductionPlan);
+  SwitchScreen(DayPassScreen);
+  AnimState = 0;
+}
+
+}  // namespace
+
+bool PlanningListAt(int32_t x, int32_t y) {
+  return x >= PlanningListLeft && x <= PlanningListRight && y >= PlanningListTop && y <= PlanningListBottom;
+}
+
+void PlanningScreen() {
+  if (AnimState != 0) {
+    if (RunButtonAnimation(ReturnButton)) SwitchScreen(DayPassScreen);
+    return;
+  }
+  CopyDwords(ComposeFrame, BaseFrame, FrameBytes / 4);
+  DrawKinds();
+  if (MouseClick & 1) {
+    if (PointInRect(ReturnButton, MouseX, MouseY)) {
+      PressButton(ReturnButton, ReturnButtonImage, 100);
+      return;
+    }
+    if (PlanningListAt(MouseX, MouseY)) AskForProduction();
+  }
+  DrawCursor(ComposeFrame);
+  Display->Present(ComposeFrame);
+}
