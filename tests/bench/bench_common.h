@@ -10,6 +10,9 @@
 constexpr size_t FrameCopyBytes = 307200;
 constexpr size_t WideCopyBytes = 1228800;
 
+// One memcpy of bytes (at most WideCopyBytes) between the floor's buffers.
+void CopyFloorOnce(size_t bytes);
+
 // CPU nanoseconds of one memcpy of bytes between two warm buffers, measured
 // now (the median of several batches, so that one disturbance does not count).
 double CopyFloorNanoseconds(size_t bytes);
