@@ -1,5 +1,7 @@
 // The game display: an 8-bit back buffer in system memory, expanded through
 // the palette into the window's texture at every flip, paced to 60 Hz.
+#include <time.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -112,10 +114,13 @@ static void WaitForFlipDeadline() {
   const Uint64 frequency = SDL_GetPerformanceFrequency();
   const Uint64 period = Uint64(double(frequency) / FlipsPerSecond);
   Uint64 now = SDL_GetPerformanceCounter();
-  if (NextFlipDue > now) {
-    const Uint64 waitMs = (NextFlipDue - now) * 1000 / frequency;
-    if (waitMs > 1) SDL_Delay(Uint32(waitMs - 1));
-    while ((now = SDL_GetPerformanceCounter()) < NextFlipDue) SDL_Delay(0);
+  // The wait sleeps to the deadline itself: spinning its last millisecond
+  // or two on SDL_Delay(0) cost more CPU than the whole frame's work.
+  while (NextFlipDue > now) {
+    const Uint64 waitNs = (NextFlipDue - now) * 1000000000 / frequency;
+    timespec pause{static_cast<time_t>(waitNs / 1000000000), static_cast<long>(waitNs % 1000000000)};
+    nanosleep(&pause, nullptr);
+    now = SDL_GetPerformanceCounter();
   }
   NextFlipDue = now - NextFlipDue < period ? NextFlipDue + period : now + period;
 }

@@ -36,10 +36,10 @@ smoke_window KXS 10 >/dev/null || { smoke_log game.err; smoke_fail "no window ti
 sleep 1
 xdotool key space
 sleep 1
-share "main menu" 10
-# A new game: the name dialog, the starting screen's button, then the office.
+# A new game: the intro's eight pictures, the name dialog, the starting
+# screen's button, then the office.
 xdotool mousemove 600 480 click 1
-sleep 1
+sleep 16
 xdotool type --delay 50 Park
 xdotool key Tab
 xdotool type --delay 50 Soft
@@ -51,4 +51,5 @@ xdotool mousemove 640 600
 sleep 0.5
 smoke_shot office
 share "office" 10
+smoke_shot office-after
 echo "(the office screen as measured: $WORK/office.png)"
