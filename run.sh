@@ -14,7 +14,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-nanum unifont librsvg2-bin
   xvfb xauth xdotool x11-utils imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev valgrind
 )
 
 install_missing() {
