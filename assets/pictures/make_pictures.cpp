@@ -1,63 +1,69 @@
 // kxs-make-pictures: writes every picture of the picture table into the data
-// tree, all with the shared palette. Finished art is taken from art/ (SVG
-// already rendered to PNG by the build, then dithered to the palette; or
-// pixel art as text); every other picture is a labelled placeholder.
+// tree, all with the shared palette. SVG drawings from art/ are rendered
+// with rsvg-convert (only those changed since their last rendering), checked
+// against the table's hot areas and dithered to the palette; pixel art comes
+// as text; a picture without art is a labelled placeholder.
 //
-//   kxs-make-pictures --table pictures.txt --art DIR --rendered DIR --tree DIR [--png DIR]
+//   kxs-make-pictures --table pictures.txt --art DIR --rendered DIR --tree DIR
+//                     [--rsvg PROGRAM] [--jobs N] [--png DIR]
 //
 // --png also writes each picture as PNG (flat file names) to look at.
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 
+#include "assets/pictures/alignment.h"
+#include "assets/pictures/compose.h"
 #include "assets/pictures/palette.h"
 #include "assets/pictures/pixel_art.h"
 #include "assets/pictures/placeholder.h"
 #include "assets/pictures/png_io.h"
 #include "assets/pictures/quantise.h"
+#include "assets/pictures/render.h"
 #include "gfx/image.h"
 
 namespace {
 
 struct Options {
-  std::string table, art, rendered, tree, png;
+  std::string table, art, rendered, tree, png, rsvg = "rsvg-convert", jobs = "2";
 };
 
 bool ParseOptions(int argc, char** argv, Options* o) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
-    std::string* target = name == "--table" ? &o->table
-                          : name == "--art" ? &o->art
+    std::string* target = name == "--table"      ? &o->table
+                          : name == "--art"      ? &o->art
                           : name == "--rendered" ? &o->rendered
-                          : name == "--tree" ? &o->tree
-                          : name == "--png" ? &o->png
-                                            : nullptr;
+                          : name == "--tree"     ? &o->tree
+                          : name == "--png"      ? &o->png
+                          : name == "--rsvg"     ? &o->rsvg
+                          : name == "--jobs"     ? &o->jobs
+                                                 : nullptr;
     if (!target) return false;
     *target = argv[i + 1];
   }
   return argc % 2 == 1 && !o->table.empty() && !o->art.empty() && !o->rendered.empty() && !o->tree.empty();
 }
 
-// Finished art: a .txt is pixel art; an .svg was rendered by the build to
-// RENDERED/NAME.png; a .png is read from art/ itself.
-bool LoadArt(const PictureEntry& p, const Options& o, Canvas* canvas, std::string* error) {
-  const std::filesystem::path art(p.art);
-  if (art.extension() == ".txt") return ReadPixelArt((o.art + "/" + p.art).c_str(), p.width, p.height, canvas, error);
-  const std::string png = art.extension() == ".svg" ? o.rendered + "/" + art.stem().string() + ".png" : o.art + "/" + p.art;
+// Pixel art (.txt) or a finished PNG of the picture's own size.
+bool LoadOtherArt(const PictureEntry& p, const Options& o, Canvas* canvas, std::string* error) {
+  const std::string file = o.art + "/" + p.art;
+  if (p.art.size() > 4 && p.art.compare(p.art.size() - 4, 4, ".txt") == 0)
+    return ReadPixelArt(file.c_str(), p.width, p.height, canvas, error);
   RgbaImage image;
-  if (!ReadPng(png.c_str(), &image, error)) return false;
-  if (image.width != p.width || image.height != p.height) {
-    *error = png + " is " + std::to_string(image.width) + "x" + std::to_string(image.height);
-    return false;
-  }
+  if (!ReadPng(file.c_str(), &image, error)) return false;
+  if (image.width != p.width || image.height != p.height)
+    return *error = file + " is " + std::to_string(image.width) + "x" + std::to_string(image.height), false;
   canvas->pixels = QuantiseFloydSteinberg(image, SharedPalette(), p.sprite);
   return true;
 }
 
-bool MakePicture(const PictureEntry& p, const std::vector<PictureEntry>& table, const Options& o, Canvas* canvas,
-                 std::string* error) {
-  if (!p.art.empty()) return LoadArt(p, o, canvas, error);
+bool MakePicture(const PictureEntry& p, const std::vector<PictureEntry>& table, const Options& o,
+                 Drawings* drawings, const std::map<std::string, Canvas>& made, Canvas* canvas, std::string* error) {
+  if (IsSvg(p.art) || !p.artStyle.empty()) return MakeFromDrawing(p, table, drawings, made, canvas, error);
+  if (!p.art.empty()) return LoadOtherArt(p, o, canvas, error);
   if (!p.twins.empty())
     *canvas = RenderTwin(p, table);
   else if (p.sprite)
@@ -90,12 +96,45 @@ bool WritePicture(const PictureEntry& p, const Canvas& canvas, const Options& o,
   return true;
 }
 
+// Every drawn button and area against the table, every pressed look against
+// its normal drawing.
+bool CheckDrawings(const std::vector<PictureEntry>& table, Drawings* drawings, std::string* error) {
+  std::vector<std::string> problems;
+  for (const PictureEntry& p : table) {
+    RgbaImage drawn, other;
+    if (NeedsProbe(p)) {
+      if (!drawings->For(p, JobOf(p), &drawn, error) || !drawings->For(p, ProbeJob(p), &other, error)) return false;
+      for (const std::string& s : CheckHotAreas(p, drawn, other)) problems.push_back(s);
+    }
+    if (p.artStyle.empty() || p.twins.empty()) continue;
+    for (const Twin& t : p.twins) {
+      const PictureEntry* normal = FindPicture(table, t.normal);
+      if (!normal) continue;
+      if (!drawings->For(*normal, JobOf(*normal), &drawn, error) ||
+          !drawings->For(*normal, TwinJob(*normal, p), &other, error))
+        return false;
+      for (const std::string& s : CheckTwinLook(p, *normal, table, drawn, other)) problems.push_back(s);
+    }
+  }
+  for (const std::string& s : problems) *error += (error->empty() ? "" : "\n  ") + s;
+  return problems.empty();
+}
+
+// Pictures are made in three rounds: first those that depend on no other,
+// then those laid into another's slot, then the pressed twins.
+int Round(const PictureEntry& p, const std::vector<PictureEntry>& table) {
+  if (!p.twins.empty()) return 2;
+  return IsSvg(p.art) && !p.sprite && SlotBase(p, table) ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, &options)) {
-    std::fprintf(stderr, "usage: kxs-make-pictures --table FILE --art DIR --rendered DIR --tree DIR [--png DIR]\n");
+    std::fprintf(stderr,
+                 "usage: kxs-make-pictures --table FILE --art DIR --rendered DIR --tree DIR [--rsvg PROGRAM] "
+                 "[--jobs N] [--png DIR]\n");
     return 2;
   }
   std::vector<PictureEntry> table;
@@ -104,14 +143,31 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", options.table.c_str(), error.c_str());
     return 1;
   }
-  if (!options.png.empty()) std::filesystem::create_directories(options.png);
-  for (const PictureEntry& p : table) {
-    Canvas canvas(p.width, p.height, 0);
-    if (!MakePicture(p, table, options, &canvas, &error) || !WritePicture(p, canvas, options, &error)) {
-      std::fprintf(stderr, "kxs-make-pictures: %s\n", error.c_str());
-      return 1;
-    }
+  const RenderSetup setup{options.rsvg, options.art, options.rendered, std::max(1, std::atoi(options.jobs.c_str()))};
+  int rendered = 0;
+  if (!RenderAll(RenderJobsFor(table), setup, &rendered, &error)) {
+    std::fprintf(stderr, "kxs-make-pictures: %s\n", error.c_str());
+    return 1;
   }
-  std::printf("kxs-make-pictures: %zu pictures\n", table.size());
+  Drawings drawings(options.rendered);
+  if (!CheckDrawings(table, &drawings, &error)) {
+    std::fprintf(stderr, "kxs-make-pictures: the drawings disagree with %s:\n  %s\n", options.table.c_str(),
+                 error.c_str());
+    return 1;
+  }
+  if (!options.png.empty()) std::filesystem::create_directories(options.png);
+  std::map<std::string, Canvas> made;
+  for (int round = 0; round < 3; ++round)
+    for (const PictureEntry& p : table) {
+      if (Round(p, table) != round) continue;
+      Canvas canvas(p.width, p.height, 0);
+      if (!MakePicture(p, table, options, &drawings, made, &canvas, &error) ||
+          !WritePicture(p, canvas, options, &error)) {
+        std::fprintf(stderr, "kxs-make-pictures: %s\n", error.c_str());
+        return 1;
+      }
+      made.emplace(p.path, std::move(canvas));
+    }
+  std::printf("kxs-make-pictures: %zu pictures, %d drawings rendered\n", table.size(), rendered);
   return 0;
 }

@@ -56,7 +56,11 @@ struct PictureEntry {
   std::vector<TextArea> texts;
   std::vector<Slot> slots;
   std::vector<Twin> twins;
-  std::string art;  // finished art file under art/, empty for a placeholder
+  // Finished art under art/: a drawing (.svg, .png or .txt pixel art) and an
+  // optional stylesheet (.css) that selects one look of an SVG drawing. A
+  // pressed twin names only the stylesheet: its rows are its normal
+  // pictures' drawings in that look. Both empty: a placeholder.
+  std::string art, artStyle;
   int line = 0;
   // The picture's own area in screen coordinates.
   TableRect OnScreen() const { return {atX, atY, atX + width - 1, atY + height - 1}; }
@@ -95,6 +99,18 @@ inline bool SanePath(const std::string& path) {
   return path.rfind("data/", 0) == 0 || path.rfind("cur/", 0) == 0 || path.rfind("intro/", 0) == 0;
 }
 
+inline bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A file of art/: a plain name (no folder, no way out) with a known ending.
+inline bool ArtName(const std::string& name) {
+  if (name.empty() || name.size() > 64 || name[0] == '.' || name[0] == '-') return false;
+  for (char c : name)
+    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.')) return false;
+  return EndsWith(name, ".svg") || EndsWith(name, ".png") || EndsWith(name, ".txt") || EndsWith(name, ".css");
+}
+
 inline std::vector<std::string> SplitCommas(const std::string& text) {
   std::vector<std::string> parts;
   std::string part;
@@ -114,8 +130,19 @@ inline bool ParseRecord(const std::string& keyword, std::istringstream& in, Pict
     return true;
   }
   if (keyword == "art") {
-    in >> p->art;
-    return !p->art.empty() || (*why = "art needs a file", false);
+    std::string first, second, extra;
+    in >> first >> second >> extra;
+    if (!ArtName(first) || !extra.empty() || (!second.empty() && !EndsWith(second, ".css")))
+      return *why = "art needs FILE [STYLE.css], plain names in art/", false;
+    if (EndsWith(first, ".css")) {
+      if (!second.empty()) return *why = "art: the stylesheet comes after the drawing", false;
+      p->artStyle = first;
+    } else {
+      if (!second.empty() && !ArtName(second)) return *why = "art: bad stylesheet name", false;
+      p->art = first;
+      p->artStyle = second;
+    }
+    return true;
   }
   if (keyword == "hot") {
     HotArea h;
@@ -180,6 +207,11 @@ inline bool CheckPicture(const PictureEntry& p, std::string* why) {
     if (!own.Contains(t.rect)) return *why = p.path + ": text area '" + t.label + "' lies outside the picture", false;
   for (const Slot& s : p.slots)
     if (!own.Contains(s.rect)) return *why = p.path + ": slot '" + s.label + "' lies outside the picture", false;
+  if (!p.twins.empty() && !p.art.empty()) return *why = p.path + ": a twin takes only a stylesheet as art", false;
+  if (p.twins.empty() && p.art.empty() && !p.artStyle.empty())
+    return *why = p.path + ": a stylesheet needs a drawing", false;
+  if (!p.artStyle.empty() && !p.art.empty() && !EndsWith(p.art, ".svg"))
+    return *why = p.path + ": only SVG drawings take a stylesheet", false;
   for (const Twin& t : p.twins) {
     if (t.rect.Width() != p.width) return *why = p.path + ": twin rectangle is not as wide as the picture", false;
     if (t.row + t.rect.Height() > p.height) return *why = p.path + ": twin rows run past the picture", false;
@@ -192,6 +224,24 @@ inline bool CheckPicture(const PictureEntry& p, std::string* why) {
 inline const PictureEntry* FindPicture(const std::vector<PictureEntry>& table, const std::string& path) {
   for (const PictureEntry& p : table)
     if (p.path == path) return &p;
+  return nullptr;
+}
+
+// The full-screen drawn picture with a slot exactly where p lands, on a
+// screen they share: the picture p is laid into (an icon or a work picture
+// in the office). Null when p has none.
+inline const PictureEntry* SlotBase(const PictureEntry& p, const std::vector<PictureEntry>& table) {
+  const TableRect own = p.OnScreen();
+  for (const PictureEntry& other : table) {
+    if (&other == &p || other.width != 640 || other.height != 480 || !picture_table_detail::EndsWith(other.art, ".svg"))
+      continue;
+    bool shared = false;
+    for (const std::string& s : p.screens)
+      for (const std::string& t : other.screens) shared = shared || s == t;
+    if (!shared) continue;
+    for (const Slot& s : other.slots)
+      if (s.rect.x1 == own.x1 && s.rect.y1 == own.y1 && s.rect.x2 == own.x2 && s.rect.y2 == own.y2) return &other;
+  }
   return nullptr;
 }
 
@@ -229,6 +279,12 @@ inline bool ParsePictureTable(const std::string& text, std::vector<PictureEntry>
         return *error = "line " + std::to_string(p.line) + ": unknown twin picture " + t.normal, false;
       if (!normal->OnScreen().Contains(t.rect))
         return *error = "line " + std::to_string(p.line) + ": twin rectangle outside " + t.normal, false;
+      // A finished twin is its normal's drawing in another look; a
+      // placeholder twin is cut from its normal's placeholder.
+      if (p.artStyle.empty() != normal->art.empty() || (!normal->art.empty() && !EndsWith(normal->art, ".svg")))
+        return *error = "line " + std::to_string(p.line) + ": a twin is finished art exactly when " + t.normal +
+                        " is an SVG drawing",
+               false;
     }
   }
   if (table->empty()) return *error = "no pictures", false;

@@ -20,11 +20,18 @@ struct RgbaImage {
 // map to entries 0..254 only. Rows are scanned alternately left to right and
 // right to left, which keeps the dither from streaking diagonally. Error is
 // neither taken from nor given to keyed pixels, so sprite edges stay clean.
+//
+// fixed, when given, holds one entry a pixel: -1, or the index that pixel
+// must keep. A pressed button or a picture laid into a slot is quantised
+// with the pixels it shares with the picture under it fixed to that
+// picture's indexes, so that only what really changes changes on screen;
+// their error still flows on to their neighbours.
 inline std::vector<uint8_t> QuantiseFloydSteinberg(const RgbaImage& image, const std::array<uint8_t, 768>& palette,
-                                                   bool keyTransparent) {
+                                                   bool keyTransparent, const std::vector<int>* fixed = nullptr) {
   const int w = image.width, h = image.height;
   std::vector<uint8_t> out(static_cast<size_t>(w > 0 && h > 0 ? w * h : 0), 0);
   if (out.empty() || image.rgba.size() < out.size() * 4) return {};
+  if (fixed && fixed->size() != out.size()) return {};
   // Errors are kept in sixteenths; two rows with one spare column each side.
   std::vector<int> current(static_cast<size_t>(w + 2) * 3, 0), next(current.size(), 0);
   for (int y = 0; y < h; ++y) {
@@ -44,7 +51,9 @@ inline std::vector<uint8_t> QuantiseFloydSteinberg(const RgbaImage& image, const
         int v = base + (err[c] + (err[c] >= 0 ? 8 : -8)) / 16;
         want[c] = v < 0 ? 0 : (v > 255 ? 255 : v);
       }
-      const uint8_t index = NearestColour(palette, want[0], want[1], want[2]);
+      const int keep = fixed ? (*fixed)[static_cast<size_t>(y) * w + x] : -1;
+      const uint8_t index = keep >= 0 && keep < 255 ? static_cast<uint8_t>(keep)
+                                                     : NearestColour(palette, want[0], want[1], want[2]);
       out[static_cast<size_t>(y) * w + x] = index;
       for (int c = 0; c < 3; ++c) {
         const int e = want[c] - palette[index * 3 + c];

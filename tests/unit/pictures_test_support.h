@@ -1,0 +1,83 @@
+// The picture table and the pictures and drawings the build made from it,
+// loaded once for the picture tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "assets/pictures/alignment.h"
+#include "assets/pictures/palette.h"
+#include "assets/pictures/picture_table.h"
+#include "assets/pictures/png_io.h"
+#include "assets/pictures/render_jobs.h"
+#include "gfx/image.h"
+
+namespace picture_tests {
+
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<uint8_t> pixels;
+  std::vector<uint8_t> palette;
+};
+
+inline const std::vector<PictureEntry>& Table() {
+  static const std::vector<PictureEntry> table = [] {
+    std::vector<PictureEntry> t;
+    std::string error;
+    if (!ReadPictureTable(KXS_SOURCE_DIR "/assets/pictures/pictures.txt", &t, &error)) ADD_FAILURE() << error;
+    return t;
+  }();
+  return table;
+}
+
+// Loads a picture of the tree the way the game does, sized from its header.
+inline bool Load(const std::string& path, Picture* picture) {
+  const std::string file = std::string(KXS_GAME_TREE) + "/" + path;
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(file.c_str(), KxgMaxFileBytes, &bytes)) return false;
+  if (!ReadImageSize(bytes.data(), bytes.size(), &picture->width, &picture->height)) return false;
+  if (picture->width <= 0 || picture->height <= 0) return false;
+  // Filled with the key first, so that pixels the file fails to deliver show.
+  picture->pixels.assign(static_cast<size_t>(picture->width) * picture->height, SharedColour::Key);
+  picture->palette.assign(768, 0);
+  LoadImageWithPalette(picture->pixels.data(), picture->pixels.size(), file.c_str(), picture->palette.data());
+  return true;
+}
+
+inline const Picture& Loaded(const std::string& path) {
+  static std::map<std::string, Picture> cache;
+  auto found = cache.find(path);
+  if (found == cache.end()) {
+    Picture p;
+    if (!Load(path, &p)) ADD_FAILURE() << "cannot load " << path;
+    found = cache.emplace(path, p).first;
+  }
+  return found->second;
+}
+
+
+// The build's renderings of the SVG drawings, beside the data tree.
+inline std::string RenderedDir() { return std::string(KXS_GAME_TREE) + "/../assets/pictures/rendered"; }
+
+// job's rendering cut to picture p, as the generator cut it.
+inline const RgbaImage& Drawing(const PictureEntry& p, const RenderJob& job) {
+  static std::map<std::string, RgbaImage> cache;
+  const std::string key = p.path + "|" + RenderedName(job);
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    RgbaImage rendered, cut;
+    std::string error;
+    if (!ReadPng((RenderedDir() + "/" + RenderedName(job)).c_str(), &rendered, &error) ||
+        !CutForPicture(rendered, p, &cut, &error))
+      ADD_FAILURE() << error;
+    found = cache.emplace(key, cut).first;
+  }
+  return found->second;
+}
+
+}  // namespace picture_tests
+
+using namespace picture_tests;
