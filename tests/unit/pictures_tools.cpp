@@ -4,9 +4,11 @@
 #include <cmath>
 #include <set>
 
+#include "assets/pictures/alignment.h"
 #include "assets/pictures/palette.h"
 #include "assets/pictures/picture_table.h"
 #include "assets/pictures/quantise.h"
+#include "assets/pictures/render_jobs.h"
 
 namespace {
 
@@ -29,6 +31,28 @@ RgbaImage Flat(int w, int h, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
   image.height = h;
   for (int i = 0; i < w * h; ++i) image.rgba.insert(image.rgba.end(), {r, g, b, a});
   return image;
+}
+
+// Paints r of image in colour (r, g, b).
+void Paint(RgbaImage* image, const TableRect& r, uint8_t red, uint8_t green, uint8_t blue) {
+  for (int y = r.y1; y <= r.y2; ++y)
+    for (int x = r.x1; x <= r.x2; ++x) {
+      uint8_t* p = &image->rgba[(static_cast<size_t>(y) * image->width + x) * 4];
+      p[0] = red, p[1] = green, p[2] = blue, p[3] = 255;
+    }
+}
+
+std::vector<PictureEntry> ParsedOrFail(const std::string& text) {
+  std::vector<PictureEntry> table;
+  std::string error;
+  EXPECT_TRUE(ParsePictureTable(text, &table, &error)) << error;
+  return table;
+}
+
+bool Mentions(const std::vector<std::string>& problems, const std::string& word) {
+  for (const std::string& p : problems)
+    if (p.find(word) != std::string::npos) return true;
+  return false;
 }
 
 }  // namespace
@@ -175,4 +199,100 @@ TEST(PictureTable, RejectsFaultsWithTheirLine) {
   std::string error;
   EXPECT_FALSE(ReadPictureTable("/nonexistent/pictures.txt", &table, &error));
   EXPECT_NE(error.find("cannot open"), std::string::npos);
+}
+
+TEST(Quantise, FixedPixelsKeepTheirIndex) {
+  const auto& pal = SharedPalette();
+  const RgbaImage image = Flat(8, 4, 128, 128, 128);
+  std::vector<int> fixed(32, -1);
+  fixed[0] = 17;
+  fixed[9] = 200;
+  fixed[31] = SharedColour::Key;  // never forced to the key in an opaque picture
+  const std::vector<uint8_t> out = QuantiseFloydSteinberg(image, pal, false, &fixed);
+  ASSERT_EQ(out.size(), 32u);
+  EXPECT_EQ(out[0], 17);
+  EXPECT_EQ(out[9], 200);
+  EXPECT_NE(out[31], SharedColour::Key);
+  // A fixed map of the wrong size is refused rather than read past.
+  fixed.resize(5);
+  EXPECT_TRUE(QuantiseFloydSteinberg(image, pal, false, &fixed).empty());
+}
+
+TEST(PictureTable, ArtRecordsNameADrawingAndALook) {
+  const std::vector<PictureEntry> table = ParsedOrFail(
+      "picture data/a.kxg 640 480 opaque S\n  hot 10 10 29 29 button GO\n  art a.svg\n"
+      "picture data/b.kxg 20 20 opaque S\n  twin data/a.kxg 0 10 10 29 29\n  art pressed.css\n"
+      "picture data/c.kxg 20 20 opaque S\n  at 100 100\n  art a.svg frame2.css\n");
+  ASSERT_EQ(table.size(), 3u);
+  EXPECT_EQ(table[0].art, "a.svg");
+  EXPECT_TRUE(table[0].artStyle.empty());
+  EXPECT_TRUE(table[1].art.empty());
+  EXPECT_EQ(table[1].artStyle, "pressed.css");
+  EXPECT_EQ(table[2].artStyle, "frame2.css");
+  // The renderings: each drawing in each look, the twin's look of its
+  // normal, and the drawing with buttons, without them.
+  const std::vector<RenderJob> jobs = RenderJobsFor(table);
+  std::vector<std::string> names;
+  for (const RenderJob& j : jobs) names.push_back(RenderedName(j));
+  EXPECT_EQ(names, (std::vector<std::string>{"a.png", "a+frame2.png", "a+pressed.png", "a+probe.png"}));
+
+  const std::string normal = "picture data/a.kxg 640 480 opaque S\n  hot 10 10 29 29 button GO\n  art a.svg\n";
+  const std::string twin = "picture data/b.kxg 20 20 opaque S\n  twin data/a.kxg 0 10 10 29 29\n";
+  for (const std::string& bad : std::vector<std::string>{
+           normal + twin + "  art b.svg\n",                   // a twin is its normal's drawing, not its own
+           normal + twin + "  art a.svg pressed.css\n",       // the same
+           "picture data/a.kxg 640 480 opaque S\n  art x.css\n",  // a look without a drawing
+           "picture data/a.kxg 640 480 opaque S\n  art ../a.svg\n",
+           "picture data/a.kxg 640 480 opaque S\n  art a.svg b.svg\n",
+           "picture data/a.kxg 640 480 opaque S\n  art a.txt b.css\n",  // pixel art has one look
+           "picture data/a.kxg 640 480 opaque S\n  art a.svg b.css c.css\n",
+           "picture data/a.kxg 640 480 opaque S\n  hot 10 10 29 29 button GO\n" + twin + "  art pressed.css\n",
+       }) {
+    std::vector<PictureEntry> t;
+    std::string error;
+    EXPECT_FALSE(ParsePictureTable(bad, &t, &error)) << bad;
+  }
+}
+
+// The alignment check finds a button drawn beside its hot area, one not
+// drawn, drawing outside every hot area, and a look that spills.
+TEST(PictureAlignment, FindsButtonsOffTheirHotAreas) {
+  const std::vector<PictureEntry> table = ParsedOrFail(
+      "picture data/p.kxg 100 60 opaque S\n  at 200 100\n  art p.svg\n"
+      "  hot 210 110 239 129 button ONE\n  hot 250 110 279 129 button TWO\n"
+      "  hot 180 140 209 159 area PAST THE LEFT EDGE\n  hot 290 140 299 159 area UNDRAWN\n"
+      "picture data/q.kxg 30 20 opaque S\n  twin data/p.kxg 0 210 110 239 129\n  art pressed.css\n");
+  const PictureEntry& p = table[0];
+  RgbaImage bare = Flat(100, 60, 0, 51, 0);
+  RgbaImage drawn = bare;
+  Paint(&drawn, LocalRect(p, table[0].hot[0].rect), 200, 200, 0);
+  Paint(&drawn, LocalRect(p, table[0].hot[1].rect), 200, 200, 0);
+  Paint(&drawn, {0, 40, 9, 59}, 200, 0, 0);  // the area from the picture's edge on
+  EXPECT_TRUE(CheckHotAreas(p, drawn, bare).empty());
+
+  RgbaImage shifted = bare;  // button ONE one pixel to the right
+  Paint(&shifted, {11, 10, 40, 29}, 200, 200, 0);
+  Paint(&shifted, LocalRect(p, table[0].hot[1].rect), 200, 200, 0);
+  const std::vector<std::string> off = CheckHotAreas(p, shifted, bare);
+  EXPECT_TRUE(Mentions(off, "outside every hot area")) << off.size();
+  EXPECT_TRUE(Mentions(off, "'ONE' is not drawn out to its left edge"));
+
+  RgbaImage missing = bare;
+  Paint(&missing, LocalRect(p, table[0].hot[0].rect), 200, 200, 0);
+  EXPECT_TRUE(Mentions(CheckHotAreas(p, missing, bare), "'TWO' is not drawn"));
+
+  RgbaImage narrow = drawn;  // the area stops well short of the picture's edge
+  Paint(&narrow, {0, 40, 9, 59}, 0, 51, 0);
+  Paint(&narrow, {6, 40, 9, 59}, 200, 0, 0);
+  EXPECT_TRUE(Mentions(CheckHotAreas(p, narrow, bare), "left edge x 180"));
+
+  // The pressed look: inside its button, and visibly.
+  RgbaImage pressed = drawn;
+  Paint(&pressed, LocalRect(p, table[0].hot[0].rect), 100, 100, 0);
+  EXPECT_TRUE(CheckTwinLook(table[1], p, table, drawn, pressed).empty());
+  Paint(&pressed, {50, 10, 50, 10}, 1, 2, 3);  // a pixel of button TWO changes too
+  EXPECT_TRUE(Mentions(CheckTwinLook(table[1], p, table, drawn, pressed), "outside its buttons"));
+  RgbaImage faint = drawn;
+  Paint(&faint, {12, 12, 13, 13}, 100, 100, 0);
+  EXPECT_TRUE(Mentions(CheckTwinLook(table[1], p, table, drawn, faint), "hardly changes"));
 }
