@@ -57,12 +57,12 @@ static bool DeviceUp() {
 // The file in the device's format, in memory from malloc; nullptr when the
 // file is missing, unreadable or empty.
 static uint8_t* LoadConverted(const char* path, uint32_t* length) {
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wavFormat;
   Uint8* data = nullptr;
   Uint32 dataLength = 0;
-  if (!SDL_LoadWAV(path, &spec, &data, &dataLength)) return nullptr;
+  if (!SDL_LoadWAV(path, &wavFormat, &data, &dataLength)) return nullptr;
   SDL_AudioCVT cvt;
-  const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, DeviceSpec.format,
+  const int built = SDL_BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq, DeviceSpec.format,
                                       DeviceSpec.channels, DeviceSpec.freq);
   uint8_t* result = nullptr;
   uint32_t resultLength = 0;
