@@ -2,7 +2,9 @@
 # run_scenario.sh KXS_REPLAY GAME_TREE SCRIPT WORK_DIR
 # Plays SCRIPT on a copy of the data tree and compares its log with
 # SCRIPT's .log file. A scenario may carry a .check script, run afterwards in
-# the work folder with the copied tree as $TREE (for pixels and save files).
+# the work folder with the copied tree as $TREE (for pixels and save files),
+# and a .tree script, run before the play with $TREE set the same way, that
+# prepares the copied tree (another world, a saved game).
 set -euo pipefail
 replay=$1 tree=$2 script=$3 work=$4
 name=$(basename "$script" .replay)
@@ -13,6 +15,10 @@ cp -r "$tree" "$dir/tree"
 expected="${script%.replay}.log"
 seed=$(sed -n 's/^# seed: *//p' "$script" | head -n1)
 cd "$dir"
+prepare="${script%.replay}.tree"
+if [ -f "$prepare" ]; then
+  TREE="$dir/tree" bash "$prepare"
+fi
 "$replay" --root "$dir/tree" --seed "${seed:-1}" --log "$dir/actual.log" "$script"
 if ! diff -u "$expected" "$dir/actual.log"; then
   echo "scenario $name: the log differs from $expected" >&2
