@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
 # The SDL backend on its own: its pure rules, then keys, pointer, boxes and
 # dialogs through a real window under a private X server. The check program
-# is built here from sdl_backend_check.cpp against the backend library of
-# the build that made the game.
+# is the build's kxs-sdl-check (sdl_backend_check.cpp); a build without it
+# has it compiled here against the backend library that made the game.
 set -u
 . "$(dirname "$0")/x_session.bash"
 smoke_begin "$@"
 
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 build_dir=$(dirname "$KXS")
-library=$build_dir/libkxs_platform_sdl.a
-[ -f "$library" ] || smoke_fail "no backend library at $library"
-flags=()
-grep -q '^KXS_SANITIZE:BOOL=ON' "$build_dir/CMakeCache.txt" 2>/dev/null && flags+=(-fsanitize=address,undefined)
-check=$WORK/sdl_backend_check
-${CXX:-c++} -std=c++20 -O1 -g -Wall -Wextra -Werror "${flags[@]}" -I"$source_dir" \
-  "$(dirname "$0")/sdl_backend_check.cpp" "$library" $(pkg-config --cflags --libs sdl2 SDL2_ttf) -o "$check" ||
-  smoke_fail "the check program does not build"
+check=$build_dir/kxs-sdl-check
+if [ ! -x "$check" ]; then
+  library=$build_dir/libkxs_platform_sdl.a
+  [ -f "$library" ] || smoke_fail "no backend library at $library"
+  flags=()
+  grep -q '^KXS_SANITIZE:BOOL=ON' "$build_dir/CMakeCache.txt" 2>/dev/null && flags+=(-fsanitize=address,undefined)
+  check=$WORK/sdl_backend_check
+  ${CXX:-c++} -std=c++20 -O1 -g -Wall -Wextra -Werror "${flags[@]}" -I"$source_dir" \
+    "$(dirname "$0")/sdl_backend_check.cpp" "$library" $(pkg-config --cflags --libs sdl2 SDL2_ttf) -o "$check" ||
+    smoke_fail "the check program does not build"
+fi
 
 failures=0
 expect() {  # expect FILE TEXT...: every line, in this order

@@ -113,10 +113,136 @@ smoke_mean() {
 smoke_differing() {
   convert "$WORK/$1.png" -crop "$3" +repage "$WORK/$1.crop.png"
   convert "$WORK/$2.png" -crop "$3" +repage "$WORK/$2.crop.png"
-  compare -metric AE "$WORK/$1.crop.png" "$WORK/$2.crop.png" null: 2>&1 | cut -d' ' -f1
+  compare -precision 12 -metric AE "$WORK/$1.crop.png" "$WORK/$2.crop.png" null: 2>&1 | cut -d' ' -f1
 }
 
 smoke_log() {
   echo "--- $1"
   cat "$WORK/$1" 2>/dev/null
+}
+
+# --- Playing the game with real input, checked against the headless build.
+
+# smoke_tree_copy: the game plays in a copy of the data tree in the work
+# folder, so that its saves never land in the build's tree.
+smoke_tree_copy() {
+  rm -rf "$WORK/tree"
+  cp -r "$TREE" "$WORK/tree" || smoke_fail "cannot copy the data tree"
+  rm -f "$WORK/tree/cur/"*.sav
+  TREE=$WORK/tree
+}
+
+# smoke_headless SCRIPT: plays SCRIPT on the headless build beside the game,
+# in a tree copy of its own. Each snapshot NAME.png it takes becomes
+# ref_NAME.ppm in the work folder, scaled 2x by repeating pixels as the
+# window shows the picture at 1280x960.
+smoke_headless() {
+  local replay
+  replay=$(dirname "$KXS")/kxs-replay
+  [ -x "$replay" ] || smoke_fail "no kxs-replay beside the game"
+  local dir=$WORK/headless script
+  script=$(readlink -f "$1")
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp -r "$TREE" "$dir/tree"
+  rm -f "$dir/tree/cur/"*.sav
+  (cd "$dir" && exec "$replay" --root "$dir/tree" --seed 1 --log "$dir/replay.log" "$script") >"$dir/replay.out" 2>&1 ||
+    { cat "$dir/replay.out" >&2; smoke_fail "the headless run of $(basename "$1") failed"; }
+  local png
+  for png in "$dir"/*.png; do
+    [ -f "$png" ] || smoke_fail "the headless run took no snapshot"
+    convert "$png" -sample 200% "$WORK/ref_$(basename "$png" .png).ppm" ||
+      smoke_fail "cannot scale $png"
+  done
+}
+
+# smoke_pointer X Y: the pointer to the game's logical point (X, Y).
+smoke_pointer() {
+  xdotool mousemove $(($1 * 2)) $(($2 * 2))
+}
+
+# smoke_click X Y: a left click at the game's logical point (X, Y).
+smoke_click() {
+  xdotool mousemove $(($1 * 2)) $(($2 * 2))
+  sleep 0.05
+  xdotool click 1
+}
+
+# Shots taken while waiting are uncompressed (NAME.ppm): a loaded machine
+# spends its time on PNG coding otherwise. REF names a picture in the work
+# folder; CROP, when given, is in window pixels.
+
+smoke_grab() {  # smoke_grab NAME
+  import -window root "$WORK/$1.ppm" || smoke_fail "no screenshot $1"
+}
+
+# smoke_differs_from NAME REF [CROP]: how many pixels of shot NAME (of CROP)
+# differ from REF.
+smoke_differs_from() {
+  local crop=${3:+[$3]}
+  compare -precision 12 -metric AE "$WORK/$1.ppm$crop" "$WORK/$2$crop" null: 2>&1 | cut -d' ' -f1
+}
+
+# smoke_wait_picture NAME REF SECONDS [CROP]: takes shot NAME until it (or its
+# CROP) equals REF pixel for pixel; SMOKE_DIFF is the last count of
+# differing pixels.
+smoke_wait_picture() {
+  local end=$((SECONDS + $3))
+  while :; do
+    smoke_grab "$1"
+    SMOKE_DIFF=$(smoke_differs_from "$1" "$2" "${4:-}")
+    [ "$SMOKE_DIFF" = 0 ] && return 0
+    [ "$SECONDS" -ge "$end" ] && return 1
+    kill -0 "$GAME_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+}
+
+# smoke_count_colour NAME COLOUR: how many pixels of shot NAME have exactly
+# COLOUR (#rrggbb): all of them but those that differ from a plain picture
+# of it.
+smoke_count_colour() {
+  local plain=$WORK/plain_${2#\#}.ppm
+  [ -f "$plain" ] || convert -size 1280x960 "xc:$2" "$plain"
+  local differing
+  differing=$(compare -precision 12 -metric AE "$WORK/$1.ppm" "$plain" null: 2>&1 | cut -d' ' -f1)
+  echo $((1280 * 960 - differing))
+}
+
+# The backend draws its boxes and dialogs in these colours: a box's title bar
+# is navy, and a dialog is a grey face without one.
+SMOKE_TITLE=#000080
+SMOKE_FACE=#C0C0C0
+
+smoke_box_up() {  # smoke_box_up NAME: whether shot NAME shows a box
+  [ "$(smoke_count_colour "$1" "$SMOKE_TITLE")" -gt 3000 ]
+}
+
+smoke_dialog_up() {  # smoke_dialog_up NAME: a dialog and no box over it
+  [ "$(smoke_count_colour "$1" "$SMOKE_FACE")" -gt 40000 ] && ! smoke_box_up "$1"
+}
+
+smoke_no_box() { ! smoke_box_up "$1"; }
+smoke_no_dialog() { [ "$(smoke_count_colour "$1" "$SMOKE_FACE")" -lt 20000 ]; }
+
+# smoke_wait_for TEST NAME SECONDS: takes shot NAME until "TEST NAME" holds.
+smoke_wait_for() {
+  local end=$((SECONDS + $3))
+  while :; do
+    smoke_grab "$2"
+    "$1" "$2" && return 0
+    [ "$SECONDS" -ge "$end" ] && return 1
+    kill -0 "$GAME_PID" 2>/dev/null || return 1
+    sleep 0.1
+  done
+}
+
+# smoke_step TEXT: a line of progress with the seconds since the start.
+smoke_step() {
+  echo "[$SECONDS s] $*"
+}
+
+# smoke_crop2x WxH+X+Y: the same rectangle in window pixels.
+smoke_crop2x() {
+  echo "$1" | awk -F'[x+]' '{ printf "%dx%d+%d+%d\n", $1 * 2, $2 * 2, $3 * 2, $4 * 2 }'
 }
