@@ -1,4 +1,5 @@
 // The player's running job: its daily progress and its evening settlement.
+#include "sim/cash.h"
 #include "sim/sim.h"
 #include "sim/sim_notice.h"
 #include "world/world.h"
@@ -28,7 +29,7 @@ void EndJob() {
 void CompleteContract() {
   Company& player = Player();
   player.isContract = 0;
-  player.money += JobReward;
+  AddCash(player.money, JobReward);
   EndJob();
   ShowNumberMessage("수주건을 완료했습니다. %d의 돈을 받았습니다", JobReward);
   PlayRuleSound("sound/money.wav");
@@ -41,7 +42,7 @@ void BreakContract() {
   // Three times the price in 32 bits, as the contract states it.
   const int32_t penalty = static_cast<int32_t>(3u * static_cast<uint32_t>(JobReward));
   if (player.money >= penalty) {
-    player.money -= penalty;
+    AddCash(player.money, -static_cast<int64_t>(penalty));
   } else {
     player.money = 0;
   }
@@ -52,7 +53,7 @@ void BreakContract() {
 void SellProduct() {
   const int32_t price = 100 * (GameRand() % JobModulus());
   JobReward = price;
-  Player().money += price;
+  AddCash(Player().money, price);
   ShowNumberMessage("프로젝트를 마칩니다\n좋은 제품이라 %d의 가격에 팔립니다", price);
   PlayRuleSound("sound/money.wav");
   LowerBidOdds();

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "sim/cash.h"
 #include "sim/sim.h"
 #include "sim/sim_notice.h"
 #include "text/utf8.h"
@@ -14,7 +15,7 @@ void WalkRivalMoney() {
   int32_t r = GameRand() % 200;
   if (GameRand() % 3 == 0) r = -r;
   Company& rival = Companies[i];
-  rival.money += r;
+  AddCash(rival.money, r);
   if (rival.money <= 0 && BankruptCount >= 0 && BankruptCount < MaxCompanies) {
     Ranking[BankruptCount].bankruptIndex = i;
     BankruptCount += 1;

@@ -1,5 +1,6 @@
 // Hiring, the daily pass over every person with the month-end payroll and
 // leave selection, and the release of those who leave.
+#include "sim/cash.h"
 #include "sim/sim.h"
 #include "sim/sim_notice.h"
 #include "world/world.h"
@@ -18,7 +19,8 @@ void PayPerson(Person& p) {
   Company& player = Companies[PlayerCompany];
   const int32_t cost = p.salary + 50;
   if (player.money >= cost) {
-    player.money -= cost;
+    // A salary cut below -50 makes the cost a gain.
+    AddCash(player.money, -static_cast<int64_t>(cost));
     return;
   }
   player.money = 0;
