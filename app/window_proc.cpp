@@ -7,6 +7,7 @@
 #include "gfx/frame.h"
 #include "platform/platform.h"
 #include "screens/screen.h"
+#include "sim/cash.h"
 #include "world/notice_state.h"
 #include "world/world.h"
 
@@ -19,7 +20,7 @@ void DebugKeys(int32_t keyCode) {
       DayCount += 1;
       break;
     case VK_F8:
-      Companies[PlayerCompany].money += 10;
+      AddCash(Companies[PlayerCompany].money, 10);
       break;
     case VK_F11:
       Display->FlipToGdi();

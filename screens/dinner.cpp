@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "sim/cash.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -37,7 +38,7 @@ void PayAndReport() {
   CopyDwords(ComposeFrame, BaseFrame, FrameBytes / 4);
   Display->Present(ComposeFrame);
   const int32_t cost = DinnerCost();
-  Companies[PlayerCompany].money -= cost;
+  AddCash(Companies[PlayerCompany].money, -static_cast<int64_t>(cost));
   char number[16];
   std::snprintf(number, sizeof number, "%" PRId32, cost);
   std::snprintf(MessageText, sizeof MessageText, WansungText(u8"%s만큼의 회식비가 들었습니다"), number);

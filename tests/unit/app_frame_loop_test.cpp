@@ -89,6 +89,9 @@ TEST_F(FrameLoop, DebugKeysChangeDayAndMoney) {
   DebugKeys(VK_F8);
   EXPECT_EQ(DayCount, day + 1);
   EXPECT_EQ(Companies[PlayerCompany].money, money + 10);
+  Companies[PlayerCompany].money = INT64_MAX - 3;
+  DebugKeys(VK_F8);
+  EXPECT_EQ(Companies[PlayerCompany].money, INT64_MAX);
   DayCount = day;
   Companies[PlayerCompany].money = money;
 }

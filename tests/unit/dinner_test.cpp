@@ -1,5 +1,6 @@
 // The company dinner: two seconds of the picture, the bill per head, the
 // stress relief of the player's staff only, the report and the day.
+#include <cstdint>
 #include <string>
 
 #include "screens/dinner.h"
@@ -64,6 +65,16 @@ TEST_F(Dinner, MoneyEqualToTheCostEndsAtZero) {
   HoldDinner();
   EXPECT_EQ(Player().money, 0);
   EXPECT_TRUE(Logged("box ^_^ | 60만큼의 회식비가 들었습니다 | ok"));
+}
+
+TEST_F(Dinner, ANegativePriceAtTheTopOfTheFieldLeavesTheMoneyThere) {
+  // A garbled main.dat may price the dinner below zero; the refund must not
+  // wrap a fortune round into a debt.
+  AddPerson("하나", true);
+  DinnerParams.values[0] = -30;
+  Player().money = INT64_MAX - 5;
+  HoldDinner();
+  EXPECT_EQ(Player().money, INT64_MAX);
 }
 
 TEST_F(Dinner, ThePictureStaysForTwoSecondsWithThePointer) {
