@@ -121,27 +121,35 @@ void BM_DayPassFrames(benchmark::State& state) {
 }
 BENCHMARK(BM_DayPassFrames)->Unit(benchmark::kMicrosecond);
 
+// One day's rules from a restored world, timed by `meter`; with
+// `loadPicture` the office picture is loaded back as the day pass does.
+void TimeDayRules(benchmark::State& state, CpuMeter& meter, bool loadPicture) {
+  state.PauseTiming();
+  RestoreWorld();
+  ListCount = 0;
+  BankruptCount = 0;
+  state.ResumeTiming();
+  meter.Start();
+  for (TickCompany = 1; TickCompany < CompanyCount; ++TickCompany) WalkRivalMoney();
+  DayCount += 1;
+  AdvanceJob();
+  UpdatePersons();
+  if (loadPicture) {
+    LoadImageWithPalette(BaseFrame, FrameBytes, "data/mo001.kxg", GamePalette);
+    Display->SetPalette(GamePalette);
+  }
+  DayReport();
+  benchmark::ClobberMemory();
+  meter.Stop();
+}
+
 // The same day's rules without presenting: the rivals' walk one rival a
 // frame, the player's day, the office picture loaded back, the day report.
 void BM_DayPassRules(benchmark::State& state) {
   if (!SetUpShell(state)) return;
   CpuMeter meter;
   for (auto _ : state) {
-    state.PauseTiming();
-    RestoreWorld();
-    ListCount = 0;
-    BankruptCount = 0;
-    state.ResumeTiming();
-    meter.Start();
-    for (TickCompany = 1; TickCompany < CompanyCount; ++TickCompany) WalkRivalMoney();
-    DayCount += 1;
-    AdvanceJob();
-    UpdatePersons();
-    LoadImageWithPalette(BaseFrame, FrameBytes, "data/mo001.kxg", GamePalette);
-    Display->SetPalette(GamePalette);
-    DayReport();
-    benchmark::ClobberMemory();
-    meter.Stop();
+    TimeDayRules(state, meter, true);
   }
   if (DayCount != 30 || HeadlessFailed()) state.SkipWithError("the day did not pass as built");
   ReportAgainstFloor(state, meter.Seconds());
@@ -153,19 +161,7 @@ void BM_DayPassRulesInMemory(benchmark::State& state) {
   if (!SetUpShell(state)) return;
   CpuMeter meter;
   for (auto _ : state) {
-    state.PauseTiming();
-    RestoreWorld();
-    ListCount = 0;
-    BankruptCount = 0;
-    state.ResumeTiming();
-    meter.Start();
-    for (TickCompany = 1; TickCompany < CompanyCount; ++TickCompany) WalkRivalMoney();
-    DayCount += 1;
-    AdvanceJob();
-    UpdatePersons();
-    DayReport();
-    benchmark::ClobberMemory();
-    meter.Stop();
+    TimeDayRules(state, meter, false);
   }
   ReportAgainstFloor(state, meter.Seconds());
 }
