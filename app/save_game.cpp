@@ -2,11 +2,13 @@
 #include "app/save_game.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
@@ -23,24 +25,32 @@ SaveImage Image;  // one save file's worth; too large for comfort on the stack
 
 void FileErrorBox(const char* utf8) { PlatformMessageBox(WansungText(utf8), FileErrorCaption, BoxOk); }
 
-// Writes bytes to path through a temporary file and a rename, so that the
-// old file survives any failure.
-bool WriteFileSafely(const char* path, const char* tempPath, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(tempPath, "wb");
+// Writes bytes to the game file name through a temporary file and a rename,
+// so that the old file survives any failure; the bytes reach the disk
+// before the rename and the rename before "saved" is shown, so that a power
+// cut never leaves an empty or half-written save.
+bool WriteFileSafely(const char* name, const char* tempName, const std::vector<uint8_t>& bytes) {
+  const std::string path = PlatformFilePath(name), tempPath = PlatformFilePath(tempName);
+  std::FILE* file = std::fopen(tempPath.c_str(), "wb");
   if (file == nullptr) return false;
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  written = std::fflush(file) == 0 && written;
+  written = PlatformSyncFile(file) && written;
   written = std::fclose(file) == 0 && written;
-  if (written && std::rename(tempPath, path) == 0) return true;
-  std::remove(tempPath);
+  if (written && std::rename(tempPath.c_str(), path.c_str()) == 0) {
+    // The new file is in place whatever the folder's sync says; a folder
+    // that cannot be synced is a file system without the need.
+    PlatformSyncFolderOf(path.c_str());
+    return true;
+  }
+  std::remove(tempPath.c_str());
   return false;
 }
 
 enum ReadOutcome { ReadMissing, ReadTooLarge, ReadDone };
 
 // The whole file, as long as it is no larger than a save file can be.
-ReadOutcome ReadSaveFile(const char* path, std::vector<uint8_t>* bytes) {
-  std::FILE* file = std::fopen(path, "rb");
+ReadOutcome ReadSaveFile(const char* name, std::vector<uint8_t>* bytes) {
+  std::FILE* file = std::fopen(PlatformFilePath(name).c_str(), "rb");
   if (file == nullptr) return ReadMissing;
   bytes->resize(SaveMaxFileBytes + 1);
   const size_t got = std::fread(bytes->data(), 1, bytes->size(), file);

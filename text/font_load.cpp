@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <new>
 
+#include "platform/files.h"
 #include "text/font.h"
 
 uint8_t* InitialFont = nullptr;
@@ -18,7 +19,7 @@ namespace {
 char LoadError[600] = "";
 
 bool FileExists(const char* path) {
-  std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
+  std::FILE* file = path != nullptr ? std::fopen(PlatformFilePath(path).c_str(), "rb") : nullptr;
   if (file == nullptr) return false;
   std::fclose(file);
   return true;
@@ -26,7 +27,7 @@ bool FileExists(const char* path) {
 
 // Reads exactly size bytes into buffer; on any other size says why.
 bool ReadExactFile(const char* path, uint8_t* buffer, long size) {
-  std::FILE* file = path != nullptr ? std::fopen(path, "rb") : nullptr;
+  std::FILE* file = path != nullptr ? std::fopen(PlatformFilePath(path).c_str(), "rb") : nullptr;
   if (file == nullptr) {
     std::snprintf(LoadError, sizeof LoadError, "%s: cannot open the font file", path != nullptr ? path : "(null)");
     return false;

@@ -1,5 +1,69 @@
-// kxs: the game. It runs with the data tree as its working directory and
-// reads nothing from its command line or environment.
-#include "app/app.h"
+// kxs: the game on the desktop. Started inside a data tree it reads and
+// saves there, as it always did; installed, it reads the tree beside its
+// program and keeps the save in the player's XDG data folder. The options
+// and kxs.ini are the port's own: nothing of the game's rules reads them.
+#include <cstdio>
+#include <string>
 
-int main() { return GameMain(); }
+#include "app/app.h"
+#include "platform/files.h"
+#include "platform/sdl/display_options.h"
+#include "tools/port/ini_file.h"
+#include "tools/port/options.h"
+#include "tools/port/places.h"
+#include "tools/port/settings.h"
+
+namespace {
+
+std::string IniPath;
+IniFile Settings;
+
+// Alt+Enter's choice outlives the game; a settings file that cannot be
+// written costs only that.
+void RememberFullscreen(bool fullscreen) {
+  if (IniPath.empty()) return;
+  SetIniValue(&Settings, SettingDisplay, fullscreen ? "fullscreen" : "window");
+  if (!WriteIni(IniPath.c_str(), Settings)) {
+    std::fprintf(stderr, "kxs: cannot write %s; the display choice is not kept\n", IniPath.c_str());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  PortOptions options;
+  std::string message;
+  switch (ParsePortOptions(argc, argv, &options, &message)) {
+    case ParseDone:
+      std::fputs(message.c_str(), stdout);
+      return 0;
+    case ParseUsageError:
+      std::fprintf(stderr, "%s\n%s", message.c_str(), PortUsage());
+      return 2;
+    case ParseRun:
+      break;
+  }
+  PortPlaces places;
+  if (!FindPlaces(options, CurrentEnvironment(), &places, &message)) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+  }
+  if (!places.playerRoot.empty() && !MakeFolders(places.playerRoot)) {
+    std::fprintf(stderr, "kxs: cannot make %s; the game cannot be saved\n", places.playerRoot.c_str());
+  }
+  IniPath = places.iniPath;
+  const PortSettings settings = ReadPortSettings(IniPath, &Settings, stderr);
+  sdl_backend::DisplayOptions display;
+  display.fullscreen = options.display != DisplayUnset ? options.display == DisplayFullscreen : settings.fullscreen;
+  display.windowScale = options.windowScale;
+  display.fitScale = settings.fitScale;
+  display.fullscreenChanged = RememberFullscreen;
+  sdl_backend::SetDisplayOptions(display);
+  const char* noDisplay = nullptr;
+  if (!sdl_backend::CheckDisplay(&noDisplay)) {
+    std::fprintf(stderr, "kxs: %s\n", noDisplay);
+    return 1;
+  }
+  PlatformSetFileRoots(places.dataRoot.c_str(), places.playerRoot.c_str());
+  return GameMain();
+}

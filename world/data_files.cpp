@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/files.h"
 #include "text/hangul.h"
 #include "world/data_lines.h"
 #include "world/world.h"
@@ -109,7 +110,7 @@ void ReadPersons(DataLineReader* reader) {
 // opened.
 bool ReadDataFile(const char* path, void (*read)(DataLineReader*)) {
   DataLineReader reader;
-  reader.file = std::fopen(path, "rb");
+  reader.file = std::fopen(PlatformFilePath(path).c_str(), "rb");
   if (reader.file == nullptr) return false;
   read(&reader);
   std::fclose(reader.file);

@@ -1,11 +1,12 @@
 #include <cstdio>
 
+#include "platform/files.h"
 #include "world/data_files.h"
 #include "world/data_lines.h"
 
 bool ReadIntroData(const char* path, uint8_t* frames, int32_t* delay) {
   DataLineReader reader;
-  reader.file = std::fopen(path, "rb");
+  reader.file = std::fopen(PlatformFilePath(path).c_str(), "rb");
   if (reader.file == nullptr) return false;
   SkipDataLines(&reader, 1);
   ReadDataLine(&reader);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/palette_expand.h"
+#include "platform/sdl/display_options.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;
@@ -25,6 +26,22 @@ static uint8_t Palette[768];
 static PaletteLut Lut;
 static bool LutStale = true;
 static Uint64 NextFlipDue;
+static DisplayOptions Options;
+
+void sdl_backend::SetDisplayOptions(const DisplayOptions& options) { Options = options; }
+
+// The largest whole scale of the picture whose window leaves room on the
+// desktop, capped by limit.
+static int LargestWindowScale(int displayIndex, int limit) {
+  SDL_Rect usable{0, 0, 0, 0};
+  int scale = 1;
+  if (SDL_GetDisplayUsableBounds(displayIndex, &usable) == 0) {
+    while (scale < limit && Width * (scale + 1) <= usable.w * 9 / 10 && Height * (scale + 1) <= usable.h * 9 / 10) {
+      ++scale;
+    }
+  }
+  return scale;
+}
 
 SdlTarget* sdl_backend::GameTarget() { return Open ? &Game : nullptr; }
 
@@ -46,12 +63,19 @@ bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
     PlatformCloseDisplay();
     return false;
   }
-  if (!TargetOpen(&Game, "KXS", width, height, true, 1)) {
+  if (!SdlVideoUp()) {
     PlatformCloseDisplay();
     return false;
   }
+  const int windowScale = Options.windowScale > 0 ? Options.windowScale : LargestWindowScale(0, 8);
+  if (!TargetOpen(&Game, "KXS", width, height, Options.fullscreen, windowScale)) {
+    PlatformCloseDisplay();
+    return false;
+  }
+  Game.smooth = Options.fitScale;
+  TargetRelayout(&Game);
   Open = true;
-  Fullscreen = true;
+  Fullscreen = Options.fullscreen;
   LutStale = true;
   NextFlipDue = 0;
   SDL_SetWindowMinimumSize(Game.window, 160, 120);
@@ -100,7 +124,7 @@ static bool ComposeGameFrame() {
   uint32_t* pixels = nullptr;
   int pitchPixels = 0;
   int scale = 1;
-  if (!TargetLock(&Game, false, &pixels, &pitchPixels, &scale)) return false;
+  if (!TargetLock(&Game, Game.smooth, &pixels, &pitchPixels, &scale)) return false;
   DrawLastFrame(pixels, pitchPixels, scale);
   TargetUnlockAndCompose(&Game);
   return true;
@@ -160,12 +184,10 @@ void sdl_backend::ToggleFullscreen() {
   if (!Open) return;
   if (Fullscreen) {
     if (SDL_SetWindowFullscreen(Game.window, 0) != 0) return;
-    // The window takes the largest whole scale that leaves room on the desktop.
-    SDL_Rect usable{0, 0, 0, 0};
-    int scale = 1;
-    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(Game.window), &usable) == 0) {
-      while (Width * (scale + 1) <= usable.w * 9 / 10 && Height * (scale + 1) <= usable.h * 9 / 10) ++scale;
-    }
+    // The window takes the scale asked for, or the largest that leaves room
+    // on the desktop.
+    const int scale = Options.windowScale > 0 ? Options.windowScale
+                                              : LargestWindowScale(SDL_GetWindowDisplayIndex(Game.window), 8);
     SDL_SetWindowSize(Game.window, Width * scale, Height * scale);
     SDL_SetWindowPosition(Game.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     Fullscreen = false;
@@ -182,4 +204,5 @@ void sdl_backend::ToggleFullscreen() {
   }
   TargetRelayout(&Game);
   RepresentGameFrame();
+  if (Options.fullscreenChanged) Options.fullscreenChanged(Fullscreen);
 }

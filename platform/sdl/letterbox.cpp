@@ -2,26 +2,43 @@
 
 namespace sdl_backend {
 
-Letterbox FitPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight) {
+// The largest rectangle of the picture's proportions in the drawable, centred.
+static Letterbox Proportional(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight) {
   Letterbox box{0, 0, outputWidth, outputHeight, 0};
-  if (logicalWidth <= 0 || logicalHeight <= 0 || outputWidth <= 0 || outputHeight <= 0) return box;
-  int scale = outputWidth / logicalWidth;
-  if (outputHeight / logicalHeight < scale) scale = outputHeight / logicalHeight;
-  if (scale >= 1) {
-    box.width = logicalWidth * scale;
-    box.height = logicalHeight * scale;
-  } else if (long(outputWidth) * logicalHeight <= long(outputHeight) * logicalWidth) {
-    box.width = outputWidth;
+  if (long(outputWidth) * logicalHeight <= long(outputHeight) * logicalWidth) {
     box.height = int(long(outputWidth) * logicalHeight / logicalWidth);
   } else {
-    box.height = outputHeight;
     box.width = int(long(outputHeight) * logicalWidth / logicalHeight);
   }
+  return box;
+}
+
+static Letterbox Centred(Letterbox box, int outputWidth, int outputHeight) {
   if (box.width < 1) box.width = 1;
   if (box.height < 1) box.height = 1;
-  box.scale = scale;
   box.x = (outputWidth - box.width) / 2;
   box.y = (outputHeight - box.height) / 2;
+  return box;
+}
+
+Letterbox FitPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight) {
+  if (logicalWidth <= 0 || logicalHeight <= 0 || outputWidth <= 0 || outputHeight <= 0) {
+    return Letterbox{0, 0, outputWidth, outputHeight, 0};
+  }
+  int scale = outputWidth / logicalWidth;
+  if (outputHeight / logicalHeight < scale) scale = outputHeight / logicalHeight;
+  Letterbox box = scale >= 1 ? Letterbox{0, 0, logicalWidth * scale, logicalHeight * scale, scale}
+                             : Proportional(outputWidth, outputHeight, logicalWidth, logicalHeight);
+  return Centred(box, outputWidth, outputHeight);
+}
+
+Letterbox FillPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight) {
+  if (logicalWidth <= 0 || logicalHeight <= 0 || outputWidth <= 0 || outputHeight <= 0) {
+    return Letterbox{0, 0, outputWidth, outputHeight, 0};
+  }
+  Letterbox box = Centred(Proportional(outputWidth, outputHeight, logicalWidth, logicalHeight), outputWidth,
+                          outputHeight);
+  box.scale = (box.height + logicalHeight - 1) / logicalHeight;
   return box;
 }
 

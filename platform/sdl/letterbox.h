@@ -12,6 +12,10 @@ struct Letterbox {
 };
 
 Letterbox FitPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight);
+// The largest rectangle of the picture's proportions, centred; scale is the
+// whole scale at or above it, at which the picture is drawn before it is
+// smoothed down (1 when the picture is shrunk).
+Letterbox FillPicture(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight);
 
 // A drawable pixel to a logical pixel. False when the point lies on the bars
 // (or outside); the result is then clamped to the picture.

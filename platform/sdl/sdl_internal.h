@@ -35,6 +35,7 @@ struct SdlTarget {
   int outputWidth = 0, outputHeight = 0;  // the drawable, in pixels
   SDL_Rect dest{0, 0, 0, 0};       // where the picture lands in the drawable
   bool softwareRenderer = false;
+  bool smooth = false;  // fills the drawable through scaledTexture instead of whole pixels
 };
 
 // Opens a window; fullscreen: desktop full-screen, else a window of the

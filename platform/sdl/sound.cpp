@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/files.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;
@@ -60,7 +61,7 @@ static uint8_t* LoadConverted(const char* path, uint32_t* length) {
   SDL_AudioSpec wavFormat;
   Uint8* data = nullptr;
   Uint32 dataLength = 0;
-  if (!SDL_LoadWAV(path, &wavFormat, &data, &dataLength)) return nullptr;
+  if (!SDL_LoadWAV(PlatformFilePath(path).c_str(), &wavFormat, &data, &dataLength)) return nullptr;
   SDL_AudioCVT cvt;
   const int built = SDL_BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq, DeviceSpec.format,
                                       DeviceSpec.channels, DeviceSpec.freq);

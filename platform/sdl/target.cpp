@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "platform/sdl/display_options.h"
 #include "platform/sdl/letterbox.h"
 #include "platform/sdl/sdl_internal.h"
 
@@ -19,6 +21,41 @@ void sdl_backend::SdlSetError(const char* what, const char* detail) {
 
 const char* PlatformLastError() { return LastError; }
 
+// SDL falls back to its invisible drivers when no display opens, and the
+// game would then run for ever, unseen and unheard: those (offscreen, and
+// dummy also under its name evdev) are taken only when SDL_VIDEODRIVER
+// names them.
+static bool IsInvisibleDriver(const char* name) {
+  return SDL_strcasecmp(name, "offscreen") == 0 || SDL_strcasecmp(name, "dummy") == 0 ||
+         SDL_strcasecmp(name, "evdev") == 0;
+}
+
+static bool InitVideo() {
+  const char* wanted = SDL_getenv("SDL_VIDEODRIVER");
+  if (wanted && *wanted) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+    SdlSetError("SDL video", SDL_GetError());
+    return false;
+  }
+  std::string tried;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const char* name = SDL_GetVideoDriver(i);
+    if (!name || IsInvisibleDriver(name)) continue;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, name);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+    tried += std::string(tried.empty() ? "" : "; ") + name + " (" + SDL_GetError() + ")";
+  }
+  SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+  SdlSetError("no display could be opened, tried", tried.empty() ? "no video driver at all" : tried.c_str());
+  return false;
+}
+
+bool sdl_backend::CheckDisplay(const char** message) {
+  if (SdlVideoUp()) return true;
+  *message = LastError;
+  return false;
+}
+
 bool sdl_backend::SdlVideoUp() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
   // Nearest neighbour keeps the pixels of the 640x480 picture sharp.
@@ -26,10 +63,7 @@ bool sdl_backend::SdlVideoUp() {
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "1");
   // A window toggled out of full-screen must not minimise when it loses focus.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    SdlSetError("SDL video", SDL_GetError());
-    return false;
-  }
+  if (!InitVideo()) return false;
   static bool exitHook;
   if (!exitHook) {
     std::atexit(SDL_Quit);
@@ -134,8 +168,11 @@ void sdl_backend::TargetClose(SdlTarget* target) {
 }
 
 static SDL_Texture* CreateTexture(SdlTarget* target, int scale) {
-  return SDL_CreateTexture(target->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                           target->logicalWidth * scale, target->logicalHeight * scale);
+  SDL_Texture* texture = SDL_CreateTexture(target->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                           target->logicalWidth * scale, target->logicalHeight * scale);
+  // Drawn at the whole scale above and smoothed down to the filled size.
+  if (texture && target->smooth && scale > 1) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+  return texture;
 }
 
 void sdl_backend::TargetResetTextures(SdlTarget* target) {
@@ -151,7 +188,8 @@ bool sdl_backend::TargetRelayout(SdlTarget* target) {
   }
   target->outputWidth = width;
   target->outputHeight = height;
-  Letterbox box = FitPicture(width, height, target->logicalWidth, target->logicalHeight);
+  Letterbox box = target->smooth ? FillPicture(width, height, target->logicalWidth, target->logicalHeight)
+                                 : FitPicture(width, height, target->logicalWidth, target->logicalHeight);
   target->dest = SDL_Rect{box.x, box.y, box.width, box.height};
   // Boxes and dialogs beyond 4x would only cost memory.
   int scale = box.scale < 1 ? 1 : box.scale > 4 ? 4 : box.scale;

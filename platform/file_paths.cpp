@@ -1,0 +1,36 @@
+// The one mapping from the game's file names to paths. The player's own
+// files are the save and its temporary twin; everything else is read-only
+// data of the tree.
+#include <cstring>
+#include <string>
+
+#include "platform/files.h"
+
+namespace {
+
+constexpr const char* PlayerPrefix = "cur/kxs.sav";  // cur/kxs.sav and cur/kxs.sav.tmp
+constexpr size_t PlayerFolderLength = 4;             // "cur/"
+
+std::string DataRoot;
+std::string PlayerRoot;
+
+std::string Joined(const std::string& root, const char* name) {
+  if (root.empty()) return name;
+  return root.back() == '/' ? root + name : root + "/" + name;
+}
+
+}  // namespace
+
+void PlatformSetFileRoots(const char* dataRoot, const char* playerRoot) {
+  DataRoot = dataRoot ? dataRoot : "";
+  PlayerRoot = playerRoot ? playerRoot : "";
+}
+
+std::string PlatformFilePath(const char* gameName) {
+  if (gameName == nullptr) return "";
+  if (gameName[0] == '/') return gameName;
+  if (!PlayerRoot.empty() && std::strncmp(gameName, PlayerPrefix, std::strlen(PlayerPrefix)) == 0) {
+    return Joined(PlayerRoot, gameName + PlayerFolderLength);
+  }
+  return Joined(DataRoot, gameName);
+}

@@ -1,0 +1,22 @@
+// Where the game's files are on this machine, and writing them durably.
+// The game names its files as the data tree names them ("data/han.fnt",
+// "cur/kxs.sav"); every open of a game file goes through PlatformFilePath.
+// Until a program sets roots, each name stands for itself, relative to the
+// working directory, as in the original tree. Shared by every backend.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// dataRoot: the folder of the data tree ("" or nullptr: the working
+// directory). playerRoot: the folder of the player's own files, the save
+// ("" or nullptr: the data tree's cur/, as in the original).
+void PlatformSetFileRoots(const char* dataRoot, const char* playerRoot);
+
+// The path to open for a game file name. Absolute names stay as they are.
+std::string PlatformFilePath(const char* gameName);
+
+// The data on disk before the call returns: the file's bytes, or the entry
+// of a renamed file in its folder. False when the system refuses.
+bool PlatformSyncFile(std::FILE* file);
+bool PlatformSyncFolderOf(const char* path);

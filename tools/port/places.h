@@ -1,0 +1,29 @@
+// Where the desktop game finds its data tree and keeps the player's files.
+#pragma once
+
+#include <string>
+
+#include "tools/port/options.h"
+
+// What the process was started with, gathered once so that the rules can
+// be checked without touching the real environment.
+struct PortEnvironment {
+  std::string workingDir;  // absolute
+  std::string programDir;  // the folder of the running executable, absolute
+  std::string home, xdgDataHome, xdgConfigHome;
+};
+
+struct PortPlaces {
+  std::string dataRoot;    // "": the working directory
+  std::string playerRoot;  // "": the data tree's cur/ (the game as it always was)
+  std::string iniPath;     // $XDG_CONFIG_HOME/kxs/kxs.ini
+};
+
+// A folder holding data/han.fnt is a data tree.
+bool IsDataTree(const std::string& dir);
+// The environment of this process.
+PortEnvironment CurrentEnvironment();
+// Chooses the places; false with *error naming every place looked in.
+bool FindPlaces(const PortOptions& options, const PortEnvironment& env, PortPlaces* places, std::string* error);
+// mkdir -p, new folders private to the player.
+bool MakeFolders(const std::string& path);
