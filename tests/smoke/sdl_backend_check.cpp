@@ -54,6 +54,17 @@ static void CheckLetterbox() {
   Check(!LetterboxToLogical(b, 640, 480, 1900, 1070, &x, &y) && x == 639 && y == 479, "far bars clamp too");
   b = FitPicture(0, 0, 640, 480);
   Check(!LetterboxToLogical(b, 640, 480, 5, 5, &x, &y), "an empty drawable maps nothing inside");
+  // scale=fit: the height filled, drawn at the whole scale above.
+  b = FillPicture(1920, 1080, 640, 480);
+  Check(b.scale == 3 && b.width == 1440 && b.height == 1080 && b.x == 240 && b.y == 0,
+        "fit fills 1920x1080's height at 1440x1080, drawn at 3x");
+  Check(LetterboxToLogical(b, 640, 480, 1679, 1079, &x, &y) && x == 639 && y == 479, "fit's last pixel maps to 639,479");
+  b = FillPicture(1280, 960, 640, 480);
+  Check(b.scale == 2 && b.width == 1280 && b.x == 0, "fit at a whole scale is that scale");
+  b = FillPicture(1280, 1024, 640, 480);
+  Check(b.scale == 2 && b.width == 1280 && b.height == 960 && b.y == 32, "a tall screen is filled across");
+  b = FillPicture(320, 200, 640, 480);
+  Check(b.scale == 1 && b.height == 200 && b.width == 266, "fit shrinks from 1x");
 }
 
 static void CheckEditText() {
