@@ -1,6 +1,7 @@
 # Sourced by the smoke tests: a private X server with the game's tools.
 #   smoke_begin KXS_BINARY GAME_TREE WORK_DIR   (sets KXS, TREE, WORK, DISPLAY)
 # Everything started here is stopped when the test's shell exits.
+# SMOKE_SCREEN (WxH, default 1280x960) sets the size of its screen.
 
 SMOKE_PIDS=()
 XVFB_PID=
@@ -39,7 +40,7 @@ smoke_begin() {
   chmod 700 "$WORK/run"
   trap smoke_cleanup EXIT
   # The server picks a free display itself and names it when it is ready.
-  Xvfb -displayfd 3 -screen 0 1280x960x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${SMOKE_SCREEN:-1280x960}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   local i
   for i in $(seq 100); do
