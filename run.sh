@@ -16,7 +16,7 @@ packages=(
   fonts-nanum unifont librsvg2-bin
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev valgrind
-  strace desktop-file-utils appstream lintian
+  strace desktop-file-utils appstream lintian dpkg-dev file
 )
 
 install_missing() {
