@@ -88,6 +88,10 @@ void SetIniValue(IniFile* ini, const char* key, const std::string& value) {
 }
 
 bool WriteIni(const char* path, const IniFile& ini) {
+  // Never a file that the next start would refuse as garbled.
+  size_t bytes = 0;
+  for (const std::string& line : ini.lines) bytes += line.size() + 1;
+  if (bytes > MaxIniBytes) return false;
   const std::string target = path;
   const size_t slash = target.rfind('/');
   if (slash != std::string::npos && slash > 0 && !MakeFolders(target.substr(0, slash))) return false;
