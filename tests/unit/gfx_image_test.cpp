@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/app.h"
 #include "gfx/image.h"
 
 namespace {
@@ -157,6 +159,23 @@ TEST(KxgWriter, EncodesEveryValueAndRoundTripsOnDisk) {
   std::vector<uint8_t> untouched(10, 4);
   LoadImage(untouched.data(), untouched.size(), (path + ".missing").c_str());
   EXPECT_EQ(untouched, std::vector<uint8_t>(10, 4));
+  std::remove(path.c_str());
+}
+
+TEST(CursorPicture, OnlyA16By16PictureBecomesThePointer) {
+  const uint8_t palette[768] = {};
+  const std::string path = testing::TempDir() + "/arrow.kxg";
+  uint8_t arrow[256];
+  for (const auto& [width, height] : {std::pair{8, 8}, std::pair{16, 8}, std::pair{16, 17}}) {
+    const std::vector<uint8_t> pixels(size_t(width) * height, 3);
+    ASSERT_TRUE(WriteImage(path.c_str(), pixels.data(), width, height, palette));
+    LoadCursorPicture(path.c_str(), arrow);
+    EXPECT_EQ(std::vector<uint8_t>(arrow, arrow + 256), std::vector<uint8_t>(256, 255)) << width << "x" << height;
+  }
+  const std::vector<uint8_t> pixels(256, 3);
+  ASSERT_TRUE(WriteImage(path.c_str(), pixels.data(), 16, 16, palette));
+  LoadCursorPicture(path.c_str(), arrow);
+  EXPECT_EQ(std::vector<uint8_t>(arrow, arrow + 256), pixels);
   std::remove(path.c_str());
 }
 
