@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "gfx/image.h"
+#include "tests/unit/font_test_support.h"
 
 namespace {
 
@@ -149,7 +150,7 @@ TEST(KxgWriter, EncodesEveryValueAndRoundTripsOnDisk) {
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>((i / 70) * 37 + (i % 3 == 0 ? 200 : 0));
   uint8_t palette[768];
   for (int i = 0; i < 768; ++i) palette[i] = static_cast<uint8_t>(255 - i % 256);
-  const std::string path = testing::TempDir() + "/round.kxg";
+  const std::string path = TestFilePath("round.kxg");
   ASSERT_TRUE(WriteImage(path.c_str(), pixels.data(), 300, 7, palette));
   std::vector<uint8_t> back(300 * 7, 0);
   uint8_t paletteBack[768] = {};
@@ -164,7 +165,7 @@ TEST(KxgWriter, EncodesEveryValueAndRoundTripsOnDisk) {
 
 TEST(CursorPicture, OnlyA16By16PictureBecomesThePointer) {
   const uint8_t palette[768] = {};
-  const std::string path = testing::TempDir() + "/arrow.kxg";
+  const std::string path = TestFilePath("arrow.kxg");
   uint8_t arrow[256];
   for (const auto& [width, height] : {std::pair{8, 8}, std::pair{16, 8}, std::pair{16, 17}}) {
     const std::vector<uint8_t> pixels(size_t(width) * height, 3);
