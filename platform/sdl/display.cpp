@@ -136,8 +136,8 @@ static void WaitForFlipDeadline() {
 }
 
 // Copies the back buffer into LastFrame; true when any row differed. The
-// comparison reads what the copy would have read, so a frame that changed
-// costs little more than before and a static one less than the copy.
+// comparison touches the memory the copy touched, so it costs about what
+// the copy did; only rows that differ are copied besides.
 static bool TakeBackBuffer() {
   bool changed = false;
   for (int row = 0; row < Height; ++row) {
@@ -169,7 +169,6 @@ void sdl_backend::RepresentGameFrame() {
   if (!Open) return;
   if (ModalOnGameWindow()) {
     ModalInvalidate();  // the modal loop draws the frame with its layers over it
-    ScreenCurrent = false;
     return;
   }
   if (ComposeGameFrame()) SDL_RenderPresent(Game.renderer);
