@@ -28,6 +28,9 @@ int GameMain();
 void InitGlobals();
 bool InitDisplay();
 bool LoadStartupImages();
+// Fills arrow (256 bytes) with the pointer picture at path when it is exactly
+// 16x16; otherwise with the transparent key.
+void LoadCursorPicture(const char* path, uint8_t* arrow);
 void Shutdown();
 
 // Frames that ran (handler called or not) since start-up.

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <vector>
 
 #include "app/app.h"
 #include "app/messages.h"
@@ -30,12 +31,22 @@ void InitGlobals() {
   GameSrand(static_cast<uint32_t>(PlatformCalendarSeconds()));
 }
 
+void LoadCursorPicture(const char* path, uint8_t* arrow) {
+  for (int i = 0; i < 256; ++i) arrow[i] = TransparentKey;
+  // Only a 16x16 picture can be the pointer: the cursor is drawn as rows of
+  // 16, so a smaller one would come out garbled. Anything else leaves the
+  // arrow transparent.
+  std::vector<uint8_t> bytes;
+  int width = 0;
+  int height = 0;
+  if (!ReadWholeFile(path, KxgMaxFileBytes, &bytes)) return;
+  if (!ReadImageSize(bytes.data(), bytes.size(), &width, &height) || width != 16 || height != 16) return;
+  DecodeImage(bytes.data(), bytes.size(), arrow, 256, nullptr);
+}
+
 bool LoadStartupImages() {
-  // Only a 16x16 picture can be the cursor; anything else leaves the arrow
-  // empty (fully transparent) rather than reading past the buffer.
   uint8_t arrow[256];
-  for (uint8_t& pixel : arrow) pixel = TransparentKey;
-  LoadImage(arrow, sizeof arrow, "cur/arrow.kxg");
+  LoadCursorPicture("cur/arrow.kxg", arrow);
   SetCursorImage(arrow, ScreenWidth, ScreenHeight, TransparentKey);
   LoadImageWithPalette(BaseFrame, FrameBytes, "data/main.kxg", GamePalette);
   Display->SetPalette(GamePalette);

@@ -1,6 +1,7 @@
 // The loan dialog (resource 105). Input outside the bank's terms closes it
 // without a word; a granted loan is added to the money and the debt, and a
-// longer term extends the running one.
+// longer term extends the running one. Text that is no number reads as 0,
+// and the terms decide.
 #include "dialogs/loan.h"
 
 #include <cstdio>
@@ -39,7 +40,10 @@ void InitLoan(DialogWindow* dialog) {
   ShowCursor(true);
   Display->FlipToGdi();
   const int32_t* terms = BankParams.values;
-  SetNumberText(dialog, LoanAmountRangeText, "대출액 최소 %d - 최대 %d", terms[1], terms[2]);
+  // The most that would really be booked: a running loan is topped up only
+  // to the bank's limit.
+  const int32_t most = LoanToBook(terms[2], Companies[PlayerCompany].loanAmount, terms[2]);
+  SetNumberText(dialog, LoanAmountRangeText, "대출액 최소 %d - 최대 %d", terms[1], most);
   SetNumberText(dialog, LoanMonthsRangeText, "대출기간(달) 최소 %d - 최대 %d", terms[3], terms[4]);
   SetNumberText(dialog, LoanCurrentText, "현재 당신의 대출액은 %d입니다", Companies[PlayerCompany].loanAmount, 0);
   PlatformSetDialogText(dialog, LoanAmountField, "0");
@@ -54,9 +58,8 @@ bool InTerms(int32_t amount, int32_t months) {
 void Book(int32_t amount, int32_t months) {
   Company& player = Companies[PlayerCompany];
   const int32_t booked = LoanToBook(amount, player.loanAmount, BankParams.values[2]);
-  if (booked <= 0) return;
   AddMoney(booked);
-  player.loanAmount += booked;
+  player.loanAmount = static_cast<int32_t>(static_cast<uint32_t>(player.loanAmount) + static_cast<uint32_t>(booked));
   if (months > player.loanMonths) player.loanMonths = months;
   char text[128];
   std::snprintf(text, sizeof text, WansungText(u8"대출금(%d) 기간(%d달)으로 대출되었습니다"), static_cast<int>(booked),
@@ -91,7 +94,10 @@ bool ReadAmount(const char* text, int32_t* value) {
   while (IsSpace(*p)) ++p;
   const bool negative = *p == '-';
   if (*p == '-' || *p == '+') ++p;
-  if (!IsDigit(*p)) return false;
+  if (!IsDigit(*p)) {
+    *value = 0;
+    return true;
+  }
   // The magnitude may reach 2^31 for the most negative value.
   int64_t magnitude = 0;
   for (; IsDigit(*p); ++p) {
@@ -105,8 +111,10 @@ bool ReadAmount(const char* text, int32_t* value) {
 }
 
 int32_t LoanToBook(int32_t amount, int32_t outstanding, int32_t largest) {
-  const int64_t room = static_cast<int64_t>(largest) - outstanding;
-  if (room <= 0 || amount <= 0) return 0;
+  if (outstanding == 0) return amount;
+  int64_t room = static_cast<int64_t>(largest) - outstanding;
+  if (room < 0) room = 0;
+  if (room > INT32_MAX) room = INT32_MAX;
   return amount < room ? amount : static_cast<int32_t>(room);
 }
 

@@ -25,14 +25,15 @@ bool LoanDialog(DialogWindow* dialog, DialogMessage message, int id);
 bool RepayDialog(DialogWindow* dialog, DialogMessage message, int id);
 
 // Reads a number as atoi does (leading white space, a sign, the digits up
-// to the first other character) but refuses what atoi cannot tell apart
-// from a number: false when there is no digit or the value leaves the
-// 32-bit range.
+// to the first other character; text without a digit reads as 0) but
+// refuses what atoi cannot tell: false when the value leaves the 32-bit
+// range.
 bool ReadAmount(const char* text, int32_t* value);
 
 // What a loan of `amount` books while `outstanding` is owed and `largest`
-// is the bank's limit: the amount, or less so that the loan stays within the
-// limit. 0 when the limit is already reached.
+// is the bank's limit: the amount unchanged when nothing is owed; else the
+// amount, or less so that the loan stays within the limit (0 when the limit
+// is already reached).
 int32_t LoanToBook(int32_t amount, int32_t outstanding, int32_t largest);
 // Adds to the player's money without passing the range of its field.
 void AddMoney(int64_t amount);

@@ -15,11 +15,12 @@ namespace {
 
 constexpr int FieldBufferBytes = NameEntryMaxBytes + 1;
 
-// Copies a typed name with its terminating zero and clears the rest of the
-// field, so no byte of an earlier name stays behind it.
+// Copies a typed name with its terminating zero; the bytes after the zero
+// keep what the field held, as the save file then shows them.
 void StoreName(char* field, size_t fieldBytes, const char* typed) {
-  std::memset(field, 0, fieldBytes);
-  std::memcpy(field, typed, strnlen(typed, fieldBytes - 1));
+  const size_t length = strnlen(typed, fieldBytes - 1);
+  std::memcpy(field, typed, length);
+  field[length] = '\0';
 }
 
 bool Confirm(DialogWindow* dialog) {

@@ -13,7 +13,10 @@
 namespace {
 
 const DialogControl ProductionPlanControls[] = {
-    {1, DialogDefaultButton, "OK", 38, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
+    // A way out beside OK: the field opens with 0, which OK refuses, and
+    // Escape is nowhere to be seen.
+    {1, DialogDefaultButton, "OK", 12, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
+    {2, DialogButton, WansungText(u8"취소"), 66, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
     {-1, DialogStatic, WansungText(u8"제작 계획서"), 7, 7, 113, 12, DialogAlignCentre, 0},
     {PlanDaysField, DialogEdit, "0", 70, 24, 47, 13, DialogBorder | DialogTabStop, PlanBufferBytes - 1},
     {-1, DialogStatic, WansungText(u8"제작 일정(날짜)"), 7, 26, 55, 10, DialogAlignLeft, 0},

@@ -1,6 +1,7 @@
 // The repayment dialog (resource 106). A repayment is capped by the debt and
-// by the money on hand; an entry that is no amount to pay (not a number, a
-// negative one, one beyond 32 bits) changes nothing.
+// by the money on hand; text that is no number reads as 0 and repays
+// nothing, with its message; a negative entry or one beyond 32 bits closes
+// the dialog without a word.
 #include <cstdio>
 
 #include "dialogs/loan.h"

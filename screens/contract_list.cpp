@@ -12,6 +12,7 @@
 #include "screens/screens.h"
 #include "sim/random.h"
 #include "text/font.h"
+#include "text/hangul.h"
 #include "text/utf8.h"
 
 namespace {
@@ -86,14 +87,9 @@ void BuildOffers() {
 void FormatOfferLine(const ContractOffer& offer, char* text, size_t size) {
   const char* client = "";
   if (offer.client >= 0 && offer.client < MaxCompanies) client = Companies[offer.client].name;
-  // A rival's name keeps the line end of its data-file line; drawn, it would
-  // send the rest of the offer to the left edge of the next row. The name
-  // ends there instead.
-  int length = 0;
-  while (length < static_cast<int>(sizeof Companies[0].name) - 1 && client[length] != '\0' &&
-         client[length] != '\n' && client[length] != '\r') {
-    ++length;
-  }
+  // Drawn with its line end, a rival's name would send the rest of the
+  // offer to the left edge of the next row.
+  const int length = static_cast<int>(NameLength(client, sizeof Companies[0].name - 1));
   std::snprintf(text, size, "%-15.*s %-25s %10d %8d", length, client, JobTypeNames[offer.jobType],
                 static_cast<int>(offer.reward), static_cast<int>(offer.days));
 }

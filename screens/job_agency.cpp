@@ -120,8 +120,7 @@ void FormatSeekerLine(int32_t index, char* text, size_t size) {
 
 void FormatHireQuestion(int32_t index) {
   char name[sizeof Persons[0].name + 1] = {};
-  std::memcpy(name, Persons[index].name, strnlen(Persons[index].name, sizeof Persons[index].name));
-  TrimLineEnd(name);
+  std::memcpy(name, Persons[index].name, NameLength(Persons[index].name, sizeof Persons[index].name));
   ConvertString(Johab, Wansung, name);
   std::snprintf(MessageText, sizeof MessageText, WansungText(u8"%s씨를 채용하시겠습니까"), name);
 }

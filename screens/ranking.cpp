@@ -14,6 +14,7 @@
 #include "screens/screens.h"
 #include "sim/sim.h"
 #include "text/font.h"
+#include "text/hangul.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -78,13 +79,9 @@ int32_t RankingPageRowCount(int32_t page) {
 
 void FormatRankingRow(int32_t entry, char* text, size_t size) {
   const RankEntry& e = Ranking[entry];
-  // A rival's name keeps the line end of its data-file line; drawn, it would
-  // put the money at the left edge of the next row. The row ends the name
-  // there instead.
-  size_t length = 0;
-  while (length < sizeof e.name && e.name[length] != '\0' && e.name[length] != '\n' && e.name[length] != '\r') {
-    ++length;
-  }
+  // Drawn with its line end, a rival's name would put the money at the left
+  // edge of the next row.
+  const size_t length = NameLength(e.name, sizeof e.name);
   std::snprintf(text, size, "[%2d] %20.*s %" PRId64, static_cast<int>(entry + 1), static_cast<int>(length), e.name,
                 e.money);
 }

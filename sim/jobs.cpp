@@ -85,10 +85,11 @@ void AdvanceJob() {
   // Counted before today's pay and drift.
   const int32_t sum = ProgressSum(PlayerCompany);
   const int32_t r = GameRand() % JobModulus();
-  // An unsigned division: a staff whose stress outweighs its values adds a
-  // great deal at once.
-  const uint32_t step = static_cast<uint32_t>(sum) / static_cast<uint32_t>(r + 3000);
-  player.progress = static_cast<int32_t>(static_cast<uint32_t>(player.progress) + step);
+  // A signed division, truncated toward zero: a staff whose stress outweighs
+  // its values adds nothing (or, far below, takes a little back). Taken as
+  // unsigned, such a sum would finish any job in a day.
+  const int32_t step = sum / (r + 3000);
+  player.progress = static_cast<int32_t>(static_cast<uint32_t>(player.progress) + static_cast<uint32_t>(step));
   DDay = static_cast<int16_t>(DDay - 1);
 }
 

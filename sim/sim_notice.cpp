@@ -13,7 +13,7 @@ void ShowRuleMessage() { PlatformMessageBox(MessageText, WansungText(u8"알림")
 void ShowNameMessage(const char* formatUtf8, const char* johabName, int nameBytes) {
   // A copy: the world keeps its names in Johab.
   char name[64] = {};
-  const size_t length = strnlen(johabName, static_cast<size_t>(nameBytes));
+  const size_t length = NameLength(johabName, static_cast<size_t>(nameBytes));
   std::memcpy(name, johabName, length < sizeof name ? length : sizeof name - 1);
   ConvertString(Johab, Wansung, name);
   std::snprintf(MessageText, sizeof MessageText, WansungText(formatUtf8), name);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 enum CodeType : uint8_t {
@@ -25,6 +26,10 @@ uint16_t ConvertCode(uint8_t from, uint8_t to, uint16_t code);
 void ConvertString(uint8_t from, uint8_t to, char* text);
 // Removes one final line feed.
 void TrimLineEnd(char* text);
+// The bytes of a name field before its zero or its line end, at most
+// fieldBytes: a rival's name keeps the line end of its data-file line, and a
+// field from a save need not end in a zero.
+size_t NameLength(const char* field, size_t fieldBytes);
 
 constexpr int SyllableCount = 2350;
 constexpr int JamoCount = 51;

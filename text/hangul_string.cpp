@@ -50,6 +50,12 @@ void ConvertString(uint8_t from, uint8_t to, char* text) {
   }
 }
 
+size_t NameLength(const char* field, size_t fieldBytes) {
+  size_t length = 0;
+  while (length < fieldBytes && field[length] != '\0' && field[length] != '\n' && field[length] != '\r') ++length;
+  return length;
+}
+
 void TrimLineEnd(char* text) {
   if (text == nullptr) return;
   const size_t length = std::strlen(text);

@@ -85,18 +85,16 @@ void ResetWorld() {
 }
 
 void ClearWorldForNewGame() {
-  char presidentName[sizeof Companies[0].presidentName];
-  char name[sizeof Companies[0].name];
-  std::memcpy(presidentName, Companies[0].presidentName, sizeof presidentName);
-  std::memcpy(name, Companies[0].name, sizeof name);
-  const bool wansung = PlayerNamesAreWansung;
-  // The intro's count belongs to the title screen, not to the world.
-  const uint8_t introFrames = IntroFrames;
-  const uint8_t introFrame = IntroFrame;
-  ResetWorld();
-  std::memcpy(Companies[0].presidentName, presidentName, sizeof presidentName);
-  std::memcpy(Companies[0].name, name, sizeof name);
-  PlayerNamesAreWansung = wansung;
-  IntroFrames = introFrames;
-  IntroFrame = introFrame;
+  Company& player = Companies[PlayerCompany];
+  player.loanAmount = 0;
+  player.loanMonths = 0;
+  player.workTicks = 0;
+  player.isContract = 0;
+  player.progress = 0;
+  player.jobDays = 0;
+  JobReward = 0;
+  JobType = 0;
+  JobClient = 0;
+  JobSpare = 0;
+  DDay = 0;
 }

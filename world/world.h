@@ -149,6 +149,9 @@ extern bool PlayerNamesAreWansung;
 // Everything of this header back to the state of a fresh program (zero).
 // NoticeCode, MessageText and the status icons are left alone.
 void ResetWorld();
-// As ResetWorld, but keeps the player's typed names and their flag: for a
-// new game started from within a running one, right before LoadGameData.
+// Right before LoadGameData: a new game started inside a running one must
+// not inherit the player's loan or job, so those and the job globals are
+// cleared. Everything else keeps what it held until the data files
+// overwrite it, as in the original game (the lists, the offers, the ranking,
+// the records beyond the new counts).
 void ClearWorldForNewGame();

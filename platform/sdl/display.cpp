@@ -1,5 +1,6 @@
 // The game display: an 8-bit back buffer in system memory, expanded through
-// the palette into the window's texture at every flip, paced to 60 Hz.
+// the palette into the window's texture at every flip that changed the
+// picture, paced to 60 Hz.
 #include <time.h>
 
 #include <cstdlib>
@@ -23,6 +24,11 @@ static uint8_t* BackBuffer;
 static uint8_t* LastFrame;  // the picture last flipped, for redraws and modal backgrounds
 static int32_t Pitch;
 static uint8_t Palette[768];
+// The window shows LastFrame through ShownPalette: a flip that changes
+// neither need not draw again. Anything that may have spoilt the window's
+// picture (an expose, a resize, a box over it) presents anew.
+static uint8_t ShownPalette[768];
+static bool ScreenCurrent;
 static PaletteLut Lut;
 static bool LutStale = true;
 static Uint64 NextFlipDue;
@@ -86,6 +92,7 @@ bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
 
 void PlatformCloseDisplay() {
   TargetClose(&Game);
+  ScreenCurrent = false;
   std::free(BackBuffer);
   std::free(LastFrame);
   BackBuffer = LastFrame = nullptr;
@@ -124,9 +131,12 @@ static bool ComposeGameFrame() {
   uint32_t* pixels = nullptr;
   int pitchPixels = 0;
   int scale = 1;
+  ScreenCurrent = false;
   if (!TargetLock(&Game, Game.smooth, &pixels, &pitchPixels, &scale)) return false;
   DrawLastFrame(pixels, pitchPixels, scale);
   TargetUnlockAndCompose(&Game);
+  std::memcpy(ShownPalette, Palette, sizeof ShownPalette);
+  ScreenCurrent = true;  // once presented, which both callers do next
   return true;
 }
 
@@ -149,10 +159,29 @@ static void WaitForFlipDeadline() {
   NextFlipDue = now - NextFlipDue < period ? NextFlipDue + period : now + period;
 }
 
+// Copies the back buffer into LastFrame; true when any row differed. The
+// comparison touches the memory the copy touched, so it costs about what
+// the copy did; only rows that differ are copied besides.
+static bool TakeBackBuffer() {
+  bool changed = false;
+  for (int row = 0; row < Height; ++row) {
+    uint8_t* shown = LastFrame + size_t(row) * Pitch;
+    const uint8_t* back = BackBuffer + size_t(row) * Pitch;
+    if (std::memcmp(shown, back, size_t(Width)) == 0) continue;
+    std::memcpy(shown, back, size_t(Width));
+    changed = true;
+  }
+  return changed;
+}
+
 PlatformResult PlatformFlip() {
   if (!Open) return PlatformFailed;
-  for (int row = 0; row < Height; ++row) {
-    std::memcpy(LastFrame + size_t(row) * Pitch, BackBuffer + size_t(row) * Pitch, size_t(Width));
+  const bool changed = TakeBackBuffer();
+  // A static screen (the office with nothing running) costs the comparison
+  // and the wait, no expansion, upload or present.
+  if (!changed && ScreenCurrent && std::memcmp(ShownPalette, Palette, sizeof Palette) == 0) {
+    WaitForFlipDeadline();
+    return PlatformOk;
   }
   if (!ComposeGameFrame()) return PlatformOk;  // a texture that cannot be locked skips this frame
   WaitForFlipDeadline();

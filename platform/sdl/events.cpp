@@ -76,13 +76,17 @@ bool sdl_backend::HandleWindowEvent(const SDL_Event& event) {
   const bool gameWindow = game && SDL_GetWindowID(game->window) == event.window.windowID;
   switch (event.window.event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-    case SDL_WINDOWEVENT_RESTORED:
       if (gameWindow) QueueActivation(true);
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
     case SDL_WINDOWEVENT_MINIMIZED:
       if (gameWindow) QueueActivation(false);
       break;
+    // A static screen is not presented again by its flips, so every event
+    // after which the window may not hold the picture presents it here.
+    case SDL_WINDOWEVENT_RESTORED:
+      if (gameWindow) QueueActivation(true);
+      [[fallthrough]];
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESIZED:
     case SDL_WINDOWEVENT_EXPOSED:

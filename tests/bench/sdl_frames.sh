@@ -1,22 +1,42 @@
 #!/usr/bin/env bash
-# sdl_frames.sh BUILD_DIR [BENCHMARK OPTIONS...]
+# sdl_frames.sh BUILD_DIR [BUILD_DIR...] [BENCHMARK OPTIONS...]
 # The SDL backend's whole frame at 1x (the dummy driver's 1024x768 desktop)
 # and at 2x (a private X server of 1280x960), then the real game's share of
-# one core on the office screen at its 60 Hz pace, over ten seconds.
+# one core at its 60 Hz pace over ten seconds: on the office with nothing
+# running, and on the office with a job running (its work picture animates).
+# Given several builds (a change and the commit before it), each step
+# measures them one after the other in the same run.
 set -u
-build=$(readlink -f "${1:?usage: sdl_frames.sh BUILD_DIR [BENCHMARK OPTIONS...]}")
-shift
-bench=$build/kxs-bench-sdl
-[ -x "$bench" ] || { echo "no $bench: build first" >&2; exit 1; }
+here=$(cd "$(dirname "$0")" && pwd)
+builds=()
+while [ $# -gt 0 ] && [ -d "$1" ]; do
+  builds+=("$(readlink -f "$1")")
+  shift
+done
+[ ${#builds[@]} -gt 0 ] || { echo "usage: sdl_frames.sh BUILD_DIR [BUILD_DIR...] [BENCHMARK OPTIONS...]" >&2; exit 1; }
+for build in "${builds[@]}"; do
+  [ -x "$build/kxs-bench-sdl" ] && [ -x "$build/kxs" ] || { echo "no kxs and kxs-bench-sdl in $build: build first" >&2; exit 1; }
+done
 
-echo "== SDL frame, dummy driver (1x)"
-SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$bench" --benchmark_context=display=dummy-1x "$@" || exit 1
+for build in "${builds[@]}"; do
+  echo "== SDL frame, dummy driver (1x): $build"
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$build/kxs-bench-sdl" --benchmark_context=display=dummy-1x "$@" || exit 1
+done
 
-. "$(dirname "$0")/../smoke/x_session.bash"
-smoke_begin "$build/kxs" "$build/game" "$build/bench-work"
+. "$here/../smoke/x_session.bash"
+smoke_begin "${builds[0]}/kxs" "${builds[0]}/game" "${builds[0]}/bench-work"
 
-echo "== SDL frame, Xvfb 1280x960 (2x)"
-"$bench" --benchmark_context=display=xvfb-2x "$@" || exit 1
+for build in "${builds[@]}"; do
+  echo "== SDL frame, Xvfb 1280x960 (2x): $build"
+  "$build/kxs-bench-sdl" --benchmark_context=display=xvfb-2x "$@" || exit 1
+done
+
+# The two saved games, made by the first build's headless game: a new
+# company on its first day, and the same having taken a contract.
+smoke_headless "$here/../smoke/bank_walk_save.replay"
+cp "$WORK/headless/tree/cur/kxs.sav" "$WORK/idle.sav" || smoke_fail "the headless build saved no game"
+smoke_headless "$here/office_job.replay"
+cp "$WORK/headless/tree/cur/kxs.sav" "$WORK/job.sav" || smoke_fail "the headless build saved no game"
 
 # CPU ticks (user + system) of a process so far.
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
@@ -30,26 +50,38 @@ share() {  # share NAME SECONDS: the game's share of one core
     'BEGIN { printf "%s: %.1f %% of one core (%d ticks in %d s)\n", n, 100 * t / hz / s, t, s }'
 }
 
-echo "== The game under Xvfb (2x), at its own pace"
-smoke_run_game game
-smoke_window KXS 10 >/dev/null || { smoke_log game.err; smoke_fail "no window titled KXS"; }
-sleep 1
-xdotool key space
-sleep 1
-# A new game: the intro's eight pictures, the name dialog, the starting
-# screen's button, then the office.
-xdotool mousemove 600 480 click 1
-sleep 16
-xdotool type --delay 50 Park
-xdotool key Tab
-xdotool type --delay 50 Soft
-xdotool key Return
-sleep 1
-xdotool mousemove 1100 860 click 1
-sleep 1.5
-xdotool mousemove 640 600
-sleep 0.5
-smoke_shot office
-share "office" 10
-smoke_shot office-after
-echo "(the office screen as measured: $WORK/office.png)"
+# office NAME BUILD SAVE: the build's game in a copy of its own data tree
+# holding SAVE, loaded through the main menu, measured on the office.
+office() {
+  local name=$1 build=$2
+  KXS=$build/kxs
+  TREE=$WORK/tree-$name
+  rm -rf "$TREE"
+  cp -r "$build/game" "$TREE" || smoke_fail "cannot copy $build/game"
+  cp "$3" "$TREE/cur/kxs.sav"
+  smoke_run_game "$name"
+  smoke_window KXS 20 >/dev/null || { smoke_log "$name.err"; smoke_fail "no window titled KXS"; }
+  sleep 1.5
+  xdotool key space
+  sleep 1
+  smoke_click 300 300
+  sleep 2
+  # The pointer rests where the office draws nothing that follows it.
+  xdotool mousemove 640 600
+  sleep 1
+  kill -0 "$GAME_PID" 2>/dev/null || { smoke_log "$name.err"; smoke_fail "the game ended"; }
+  smoke_shot "$name"
+  share "$name: $build" 10
+  kill "$GAME_PID"
+  wait "$GAME_PID" 2>/dev/null
+}
+
+echo "== The game under Xvfb (2x), at its own pace, on the office"
+for state in idle job; do
+  i=0
+  for build in "${builds[@]}"; do
+    i=$((i + 1))
+    office "office-$state-$i" "$build" "$WORK/$state.sav"
+  done
+done
+echo "(the offices as measured: $WORK/office-*.png)"

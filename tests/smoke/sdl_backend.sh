@@ -85,6 +85,14 @@ played=$(tr -d '\000' <"$WORK/played.raw" 2>/dev/null | wc -c)
 echo "bytes of sound played: $played"
 [ "$played" -gt 1000 ] || { echo "FAILED: no sound reached the audio device"; failures=$((failures + 1)); }
 
+# When the game window is presented: the dummy video driver writes each
+# presented picture into the working folder.
+mkdir -p "$WORK/presents"
+(cd "$WORK/presents" && SDL_VIDEODRIVER=dummy SDL_VIDEO_DUMMY_SAVE_FRAMES=1 timeout 30 "$check" presents) \
+  >"$WORK/presents.out" 2>&1 || failures=$((failures + 1))
+cat "$WORK/presents.out"
+rm -f "$WORK/presents/"*.bmp
+
 # Keys arrive as virtual-key codes, Alt combinations and F10 never, and the
 # pointer maps from 1280x960 back to 640x480.
 start events

@@ -1,10 +1,17 @@
 // Checks of the SDL backend, built and driven by sdl_backend.sh: its pure
 // rules (letterbox, edit-field bytes, Wansung conversion) and, under a
 // private X server, what the real window delivers for typed keys, pointer
-// moves, boxes and dialogs. Wansung bytes are spelled out here on purpose:
-// they pin the encoding.
+// moves, boxes and dialogs; and, through SDL's dummy video driver, when the
+// game window is presented. Wansung bytes are spelled out here on purpose:
+// they pin the encoding. SDL itself is called only to play the window system
+// (window events, keys) in the dummy driver, which has none of its own.
+#include <SDL.h>
+
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/platform.h"
@@ -247,6 +254,136 @@ static int Dialog() {
   return Events();
 }
 
+// ---------------------------------------------------------------------------
+// Presents, counted through the dummy video driver: with
+// SDL_VIDEO_DUMMY_SAVE_FRAMES set it writes every presented picture into the
+// working folder as SDL_window<id>-<n>.bmp.
+
+static std::string NewestShown(int* count) {
+  std::string newest;
+  *count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("SDL_window", 0) != 0) continue;
+    ++*count;
+    if (name > newest) newest = name;  // the numbers are zero-padded
+  }
+  return newest;
+}
+
+static int Shown() {
+  int count = 0;
+  NewestShown(&count);
+  return count;
+}
+
+static std::string NewestPicture() {
+  int count = 0;
+  std::ifstream file(NewestShown(&count), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Flips at the game's pace, taking the events as the game's loop does.
+static void Flips(int count) {
+  for (int i = 0; i < count; ++i) {
+    PlatformEvent event;
+    while (PlatformPollEvent(&event)) {
+    }
+    PlatformFlip();
+  }
+}
+
+static SDL_Window* GameWindow() {
+  for (Uint32 id = 1; id < 64; ++id) {
+    SDL_Window* window = SDL_GetWindowFromID(id);
+    if (window && std::strcmp(SDL_GetWindowTitle(window), "KXS") == 0) return window;
+  }
+  return nullptr;
+}
+
+static void SendWindowEvent(Uint8 which) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = which;
+  event.window.windowID = SDL_GetWindowID(GameWindow());
+  SDL_PushEvent(&event);
+}
+
+static void SendKey(SDL_Keycode key, Uint16 modifiers) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.state = SDL_PRESSED;
+  event.key.windowID = SDL_GetWindowID(GameWindow());
+  event.key.keysym.sym = key;
+  event.key.keysym.mod = modifiers;
+  SDL_PushEvent(&event);
+}
+
+// A static picture is presented once; a changed pixel or palette entry
+// presents it again, and so does every window event after which the window
+// may have lost it, Alt+Enter, and the end of a box drawn over it.
+static int Presents() {
+  if (!OpenGrey()) return 1;
+  Check(GameWindow() != nullptr, "the game window is found");
+  Flips(10);
+  int shown = Shown();
+  Check(shown >= 1, "the first picture is presented");
+  Flips(30);
+  Check(Shown() == shown, "a static picture is not presented again");
+
+  uint8_t* pixels = nullptr;
+  int32_t pitch = 0;
+  PlatformLockBackBuffer(&pixels, &pitch);
+  pixels[479 * pitch + 639] ^= 1;
+  PlatformUnlockBackBuffer();
+  Flips(10);
+  Check(Shown() == shown + 1, "the last pixel changed presents once");
+  shown = Shown();
+
+  uint8_t palette[768];
+  std::memcpy(palette, PlatformCurrentPalette(), sizeof palette);
+  PlatformSetPalette(palette);
+  Flips(5);
+  Check(Shown() == shown, "the same palette set again presents nothing");
+  palette[767] ^= 0xFF;
+  PlatformSetPalette(palette);
+  Flips(5);
+  Check(Shown() == shown + 1, "a changed palette entry presents once");
+  shown = Shown();
+
+  const struct {
+    Uint8 event;
+    const char* what;
+  } events[] = {{SDL_WINDOWEVENT_EXPOSED, "an expose presents once"},
+                {SDL_WINDOWEVENT_SIZE_CHANGED, "a size change presents once"},
+                {SDL_WINDOWEVENT_RESTORED, "a restore presents once"},
+                {SDL_WINDOWEVENT_SHOWN, "showing the window presents once"}};
+  for (const auto& e : events) {
+    SendWindowEvent(e.event);
+    Flips(10);
+    Check(Shown() == shown + 1, e.what);
+    shown = Shown();
+  }
+
+  SendKey(SDLK_RETURN, KMOD_LALT);
+  Flips(10);
+  Check(Shown() > shown, "Alt+Enter presents");
+  shown = Shown();
+  Flips(30);
+  Check(Shown() == shown, "the new window's static picture is not presented again");
+
+  const std::string before = NewestPicture();
+  SendKey(SDLK_ESCAPE, 0);
+  Check(PlatformMessageBox("over the frame", "box", BoxOk) == AnswerOk, "Escape answers the box");
+  Check(Shown() >= shown + 2, "the box and the frame after it are presented");
+  Check(!before.empty() && NewestPicture() == before, "after the box the window shows the frame again");
+  shown = Shown();
+  Flips(30);
+  Check(Shown() == shown, "nor is the frame presented again after the box");
+  std::printf("%d passed, %d failed\n", Passed, Failed);
+  return Failed == 0 ? 0 : 1;
+}
+
 // Sounds through SDL's dummy audio device: replaced, looped, stopped,
 // missing and broken files never stop the program. argv: a real WAV file and
 // a folder for broken ones.
@@ -307,6 +444,7 @@ int main(int argc, char** argv) {
   if (mode == "events") return Events();
   if (mode == "boxes") return Boxes();
   if (mode == "dialog") return Dialog();
+  if (mode == "presents") return Presents();
   if (mode == "sounds" && argc > 3) return Sounds(argv[2], argv[3]);
   std::printf("unknown mode %s\n", mode.c_str());
   return 2;

@@ -23,7 +23,7 @@ bool Refuses(const char* text) {
   return !ReadAmount(text, &value) && value == 77;
 }
 
-TEST(BankAmounts, ReadLikeAtoiButRefuseWhatAtoiCannotTell) {
+TEST(BankAmounts, ReadLikeAtoiButRefuseWhatLeaves32Bits) {
   EXPECT_TRUE(Reads("5000", 5000));
   EXPECT_TRUE(Reads("  \t42", 42));
   EXPECT_TRUE(Reads("+7", 7));
@@ -33,10 +33,10 @@ TEST(BankAmounts, ReadLikeAtoiButRefuseWhatAtoiCannotTell) {
   EXPECT_TRUE(Reads("007", 7));
   EXPECT_TRUE(Reads("2147483647", 2147483647));
   EXPECT_TRUE(Reads("-2147483648", INT32_MIN));
-  EXPECT_TRUE(Refuses(""));
-  EXPECT_TRUE(Refuses("abc"));
-  EXPECT_TRUE(Refuses("- 5"));
-  EXPECT_TRUE(Refuses("+"));
+  EXPECT_TRUE(Reads("", 0));
+  EXPECT_TRUE(Reads("abc", 0));
+  EXPECT_TRUE(Reads("- 5", 0));
+  EXPECT_TRUE(Reads("+", 0));
   EXPECT_TRUE(Refuses("2147483648"));
   EXPECT_TRUE(Refuses("-2147483649"));
   EXPECT_TRUE(Refuses("4294967296"));  // atoi would give 0 on many systems
@@ -51,6 +51,8 @@ TEST(BankAmounts, AnOutstandingLoanIsToppedUpOnlyToTheLimit) {
   EXPECT_EQ(LoanToBook(1000, 50000, 50000), 0);
   EXPECT_EQ(LoanToBook(1000, 60000, 50000), 0);
   EXPECT_EQ(LoanToBook(INT32_MAX, INT32_MIN, INT32_MAX), INT32_MAX);
+  EXPECT_EQ(LoanToBook(0, 0, 50000), 0);
+  EXPECT_EQ(LoanToBook(-20, 0, 50000), -20);  // within terms that allow it, booked unchanged
 }
 
 // Runs a dialog resource the way the window procedure does.
@@ -123,8 +125,13 @@ TEST_F(Bank, TheLoanDialogShowsTheTermsAndTheCurrentLoan) {
   Player().loanAmount = 3000;
   HeadlessQueueDialog({}, AnswerCancel);
   PlatformRunDialog(&LoanTemplate, ReadLoanLines);
-  EXPECT_EQ(LoanLines, (std::vector<std::string>{"대출액 최소 1000 - 최대 50000", "대출기간(달) 최소 3 - 최대 12",
+  // The largest amount that would really be booked, not the bank's limit.
+  EXPECT_EQ(LoanLines, (std::vector<std::string>{"대출액 최소 1000 - 최대 47000", "대출기간(달) 최소 3 - 최대 12",
                                                  "현재 당신의 대출액은 3000입니다", "0", "0"}));
+  Player().loanAmount = 0;
+  HeadlessQueueDialog({}, AnswerCancel);
+  PlatformRunDialog(&LoanTemplate, ReadLoanLines);
+  EXPECT_EQ(LoanLines[0], "대출액 최소 1000 - 최대 50000");
 }
 
 TEST_F(Bank, RepayingMoreThanOwedRepaysTheLoanAndEndsItsTerm) {
@@ -156,18 +163,20 @@ TEST_F(Bank, NothingIsRepaidOutOfADebtOfMoney) {
   EXPECT_EQ(LogLines("box ").back(), "box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok");
 }
 
-TEST_F(Bank, ZeroIsRepaidWithItsMessageWhileNoAmountChangesNothingSilently) {
+TEST_F(Bank, ZeroOrNoNumberIsRepaidWithItsMessageWhileNoAmountChangesNothingSilently) {
   Player().loanAmount = 1000;
   Player().loanMonths = 4;
   RunRepay("0");
-  EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok"}));
-  for (const char* entry : {"-500", "abc", "", "2147483648", "-2147483649"}) {
+  RunRepay("abc");
+  EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok",
+                                                         "box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok"}));
+  for (const char* entry : {"-500", "", "2147483648", "-2147483649"}) {
     ScreenRunning = 0;
     RunRepay(entry);
     EXPECT_EQ(ScreenRunning, 1) << entry;
   }
   RunRepay("500", AnswerCancel);
-  EXPECT_EQ(LogLines("box ").size(), 1u);
+  EXPECT_EQ(LogLines("box ").size(), 2u);
   EXPECT_EQ(Player().money, 5000);
   EXPECT_EQ(Player().loanAmount, 1000);
   EXPECT_EQ(Player().loanMonths, 4);

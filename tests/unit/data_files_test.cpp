@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/unit/world_test_support.h"
 #include "text/hangul.h"
@@ -255,20 +256,30 @@ TEST_F(DataFiles, TypedNamesAreConvertedOncePerEntry) {
   EXPECT_STREQ(Companies[0].name, JohabText("새싹소프트"));
 }
 
-TEST_F(DataFiles, ClearingForANewGameKeepsOnlyTheTypedNames) {
-  std::strcpy(Companies[0].name, "Mine");
-  Companies[0].loanAmount = 5;
+TEST_F(DataFiles, ClearingForANewGameTakesOnlyTheLoanAndTheJob) {
+  Company& p = Companies[0];
+  p.kind = 2;
+  p.money = 7;
+  p.loanAmount = 5;
+  p.loanMonths = 4;
+  p.staffCount = 3;
+  p.workTicks = 9;
+  p.isContract = 1;
+  p.progress = 50;
+  p.jobDays = 20;
   Companies[7].money = 9;
   JobReward = 3;
+  JobType = JobClient = JobSpare = DDay = 2;
   Persons[4].stress = 8;
-  PlayerNamesAreWansung = true;
+  ListCount = SeekerCount = ListCursor = TickCompany = 6;
+  IndexList[0] = Offers[0].reward = 1;
   ClearWorldForNewGame();
-  EXPECT_STREQ(Companies[0].name, "Mine");
-  EXPECT_TRUE(PlayerNamesAreWansung);
-  EXPECT_EQ(Companies[0].loanAmount, 0);
-  EXPECT_EQ(Companies[7].money, 0);
-  EXPECT_EQ(JobReward, 0);
-  EXPECT_EQ(Persons[4].stress, 0);
+  EXPECT_EQ(std::vector<int32_t>({p.loanAmount, p.loanMonths, p.workTicks, p.isContract, p.progress, p.jobDays, JobReward,
+                                  JobType, JobClient, JobSpare, DDay}),
+            std::vector<int32_t>(11, 0));
+  EXPECT_EQ(std::vector<int64_t>({p.kind, p.money, p.staffCount, Companies[7].money, Persons[4].stress, ListCount,
+                                  SeekerCount, ListCursor, TickCompany, IndexList[0], Offers[0].reward}),
+            std::vector<int64_t>({2, 7, 3, 9, 8, 6, 6, 6, 6, 1, 1}));
 }
 
 TEST(IntroData, CountAndDelay) {

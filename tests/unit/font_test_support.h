@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -51,8 +53,14 @@ inline std::vector<uint8_t> MakeTestEngFont() {
   return font;
 }
 
+// A file of this test process only: ctest runs every test in a process of
+// its own, two at a time, and a font half written by the other would fail.
+inline std::string TestFilePath(const std::string& name) {
+  return testing::TempDir() + "/kxs" + std::to_string(getpid()) + "_" + name;
+}
+
 inline std::string WriteTestFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-  const std::string path = testing::TempDir() + "/" + name;
+  const std::string path = TestFilePath(name);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file != nullptr) {
     if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);

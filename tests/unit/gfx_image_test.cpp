@@ -3,9 +3,12 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/app.h"
 #include "gfx/image.h"
+#include "tests/unit/font_test_support.h"
 
 namespace {
 
@@ -147,7 +150,7 @@ TEST(KxgWriter, EncodesEveryValueAndRoundTripsOnDisk) {
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>((i / 70) * 37 + (i % 3 == 0 ? 200 : 0));
   uint8_t palette[768];
   for (int i = 0; i < 768; ++i) palette[i] = static_cast<uint8_t>(255 - i % 256);
-  const std::string path = testing::TempDir() + "/round.kxg";
+  const std::string path = TestFilePath("round.kxg");
   ASSERT_TRUE(WriteImage(path.c_str(), pixels.data(), 300, 7, palette));
   std::vector<uint8_t> back(300 * 7, 0);
   uint8_t paletteBack[768] = {};
@@ -157,6 +160,23 @@ TEST(KxgWriter, EncodesEveryValueAndRoundTripsOnDisk) {
   std::vector<uint8_t> untouched(10, 4);
   LoadImage(untouched.data(), untouched.size(), (path + ".missing").c_str());
   EXPECT_EQ(untouched, std::vector<uint8_t>(10, 4));
+  std::remove(path.c_str());
+}
+
+TEST(CursorPicture, OnlyA16By16PictureBecomesThePointer) {
+  const uint8_t palette[768] = {};
+  const std::string path = TestFilePath("arrow.kxg");
+  uint8_t arrow[256];
+  for (const auto& [width, height] : {std::pair{8, 8}, std::pair{16, 8}, std::pair{16, 17}}) {
+    const std::vector<uint8_t> pixels(size_t(width) * height, 3);
+    ASSERT_TRUE(WriteImage(path.c_str(), pixels.data(), width, height, palette));
+    LoadCursorPicture(path.c_str(), arrow);
+    EXPECT_EQ(std::vector<uint8_t>(arrow, arrow + 256), std::vector<uint8_t>(256, 255)) << width << "x" << height;
+  }
+  const std::vector<uint8_t> pixels(256, 3);
+  ASSERT_TRUE(WriteImage(path.c_str(), pixels.data(), 16, 16, palette));
+  LoadCursorPicture(path.c_str(), arrow);
+  EXPECT_EQ(std::vector<uint8_t>(arrow, arrow + 256), pixels);
   std::remove(path.c_str());
 }
 

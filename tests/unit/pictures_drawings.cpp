@@ -1,8 +1,14 @@
 // The SVG drawings against the picture table, through the renderings the
 // build made: every button and area is drawn on its hot area, a pressed
 // look changes its buttons only, and a picture the game swaps in agrees
-// with the one under it wherever both drawings show the same.
+// with the one under it wherever both drawings show the same. Nothing else
+// wears a button's plate.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
 
 #include "assets/pictures/picture_table.h"
 #include "tests/unit/pictures_test_support.h"
@@ -27,7 +33,54 @@ int Disagreements(const RgbaImage& drawn, const RgbaImage& underDrawn, const Pic
   return bad;
 }
 
+// The lines of an SVG drawing that use the bevelled plate (or the return
+// button made of one) in no group of class "button" or "area". A plain text
+// scan: the drawings nest <g> elements and never close one in its own tag.
+std::vector<int> PlatesOutsideControls(const std::string& svg) {
+  std::vector<int> strays;
+  std::vector<bool> groups;  // open <g>s, true for a button or an area
+  int controls = 0;
+  for (size_t at = svg.find('<'); at != std::string::npos; at = svg.find('<', at + 1)) {
+    const size_t end = svg.find('>', at);
+    if (end == std::string::npos) break;
+    const std::string tag = svg.substr(at, end - at + 1);
+    if (tag.rfind("</g>", 0) == 0 && !groups.empty()) {
+      controls -= groups.back();
+      groups.pop_back();
+    } else if (tag.rfind("<g ", 0) == 0 || tag == "<g>") {
+      groups.push_back(tag.find("class=\"button\"") != std::string::npos ||
+                       tag.find("class=\"area\"") != std::string::npos);
+      controls += groups.back();
+    } else if (controls == 0 && (tag.find("_parts.svg#plate\"") != std::string::npos ||
+                                 tag.find("_parts.svg#return-") != std::string::npos)) {
+      strays.push_back(1 + static_cast<int>(std::count(svg.begin(), svg.begin() + static_cast<long>(at), '\n')));
+    }
+  }
+  return strays;
+}
+
 }  // namespace
+
+// The bevelled plate is how a player knows a control: a plate drawn outside
+// every button and area is a sign that looks pressable and is not.
+TEST(PictureDrawings, OnlyButtonsAndAreasWearThePlate) {
+  EXPECT_EQ(PlatesOutsideControls("<g class=\"button\"><g><use href=\"_parts.svg#plate\"/></g></g>"),
+            std::vector<int>{});
+  EXPECT_EQ(PlatesOutsideControls("<g class=\"button\"></g>\n<g><use href=\"_parts.svg#plate\"/></g>"),
+            std::vector<int>{2});
+  std::set<std::string> drawings;
+  for (const PictureEntry& p : Table())
+    if (p.art.size() > 4 && p.art.compare(p.art.size() - 4, 4, ".svg") == 0) drawings.insert(p.art);
+  EXPECT_GE(drawings.size(), 19u);
+  for (const std::string& name : drawings) {
+    std::ifstream in(KXS_SOURCE_DIR "/assets/pictures/art/" + name);
+    ASSERT_TRUE(in) << name;
+    std::stringstream svg;
+    svg << in.rdbuf();
+    for (int line : PlatesOutsideControls(svg.str()))
+      ADD_FAILURE() << name << ":" << line << ": a button's plate outside every button and area";
+  }
+}
 
 TEST(PictureDrawings, ButtonsAndAreasLieOnTheirHotAreas) {
   int checked = 0;

@@ -147,6 +147,22 @@ TEST_F(PlanningVisit, TheDialogOpensWithZeroAndLetsTheScreensRun) {
   EXPECT_EQ(ScreenRunning, 1);
 }
 
+TEST(PlanDialog, OffersCancelBesideOkWithinTheDialog) {
+  const DialogTemplate& t = ProductionPlanTemplate;
+  const DialogControl* ok = nullptr;
+  const DialogControl* cancel = nullptr;
+  for (int i = 0; i < t.controlCount; ++i) {
+    if (t.controls[i].id == 1) ok = &t.controls[i];
+    if (t.controls[i].id == 2) cancel = &t.controls[i];
+  }
+  ASSERT_TRUE(ok && cancel);
+  EXPECT_EQ(cancel->kind, DialogButton);
+  EXPECT_EQ(WansungToUtf8(cancel->text), "취소");
+  EXPECT_LE(ok->x + ok->width, cancel->x);
+  EXPECT_LE(cancel->x + cancel->width, t.width);
+  EXPECT_LE(cancel->y + cancel->height, t.height);
+}
+
 TEST_F(PlanningVisit, TheReturnButtonPassesADay) {
   LeaveThroughReturn(PlanningScreen);
   ExpectTheDayPassed();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gfx/image.h"
+#include "tests/unit/font_test_support.h"
 #include "tests/unit/app_test_support.h"
 
 namespace {
@@ -36,7 +37,7 @@ TEST_F(ScreenFramework, ButtonShowsPressedThenReleasedThenActs) {
   // A pressed picture of 10x4 pixels of colour 9 on a base of colour 1.
   std::vector<uint8_t> pressed(40, 9);
   uint8_t palette[768] = {};
-  const std::string path = testing::TempDir() + "/pressed.kxg";
+  const std::string path = TestFilePath("pressed.kxg");
   ASSERT_TRUE(WriteImage(path.c_str(), pressed.data(), 10, 4, palette));
   FillBytes(BaseFrame, 1, FrameBytes);
   const ButtonRect rect = {20, 30, 29, 33};

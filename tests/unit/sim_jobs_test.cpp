@@ -60,12 +60,16 @@ TEST_F(Jobs, ADayAddsTheSumOverTheDrawPlus3000) {
   EXPECT_LE(Player().progress, 2);
 }
 
-TEST_F(Jobs, TheDivisionIsUnsigned) {
+TEST_F(Jobs, AStressedTeamAddsNothingOrTakesALittleBack) {
   const int32_t a = AddPerson("가", true);
-  Persons[a].stress = 9000;  // 6000 - 9000 = -3000
+  Persons[a].stress = 8999;  // 6000 - 8999 = -2999: truncated toward zero
   StartProduction(1);
+  Player().progress = 50;
   AdvanceJob();
-  EXPECT_EQ(Player().progress, static_cast<int32_t>(4294964296u / 3000u));
+  EXPECT_EQ(Player().progress, 50);
+  Persons[a].stress = 15000;  // -9000 / 3000
+  AdvanceJob();
+  EXPECT_EQ(Player().progress, 47);
 }
 
 TEST_F(Jobs, ADayWithoutAJobChangesAndDrawsNothing) {

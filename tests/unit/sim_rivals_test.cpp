@@ -87,7 +87,7 @@ TEST_F(Rivals, NothingWalksOutsideTheRivals) {
 }
 
 TEST_F(Rivals, TwoBankruptInOneDayComeInTheOrderFoundEvenWithTheLastRecord) {
-  AddRival("가나상사", -3);
+  AddRival("가나상사\n", -3);  // the line end of its data-file line ends the name in the box
   AddRival("다라전자", 400);
   AddRival("마바소프트", 0);
   // Found in the walk's order: 1 first, then 3, the last record.

