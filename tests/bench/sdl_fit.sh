@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # sdl_fit.sh BUILD_DIR: the game's share of one core on the main menu of a
 # 1920x1080 screen (Xvfb) with scale=integer (2x with black bars) and with
-# scale=fit (drawn at 3x, smoothed down to 1440x1080), ten seconds each.
+# scale=fit (drawn at 3x, smoothed down to 1440x1080), ten seconds each,
+# with the pointer kept moving so that every frame changes (a still frame
+# is not drawn again).
 set -u
 build=$(readlink -f "${1:?usage: sdl_fit.sh BUILD_DIR}")
 export SMOKE_SCREEN=1920x1080
@@ -17,9 +19,12 @@ for scale in integer fit; do
   sleep 1
   xdotool key space
   sleep 2
+  (for i in $(seq 250); do xdotool mousemove $((700 + i % 50 * 10)) 500; sleep 0.03; done) &
+  mover=$!
   before=$(ticks "$GAME_PID")
   sleep 10
   after=$(ticks "$GAME_PID")
+  wait "$mover"
   smoke_shot "menu-$scale"
   awk -v n="$scale" -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" \
     'BEGIN { printf "scale=%s: %.1f %% of one core (%d ticks in 10 s)\n", n, 100 * t / hz / 10, t }'
