@@ -1,7 +1,5 @@
 #include "tools/port/settings.h"
 
-#include <cstring>
-
 namespace {
 
 // value is one of the two words; "" (not set) keeps *setting.
