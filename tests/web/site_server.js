@@ -27,3 +27,11 @@ function serveSite(root, port) {
 }
 
 module.exports = { serveSite };
+
+// node site_server.js DIR [PORT]: serves DIR until stopped.
+if (require.main === module) {
+  const root = require('path').resolve(process.argv[2] || '.');
+  serveSite(root, Number(process.argv[3] || 8080)).then(({ url }) => {
+    console.log('KXS is served at ' + url + ' (Ctrl+C stops)');
+  });
+}
