@@ -47,14 +47,12 @@ build() {  # build DIR [cmake options...]
 }
 
 # The browser version into build-web/site/; the data tree comes from the
-# desktop build's tools. Debian's emcc finds its optimiser's modules only
-# with NODE_PATH when a newer Node.js is installed.
+# desktop build's tools.
 web_build() {
   install_missing "${web_packages[@]}"
   command -v npm >/dev/null || install_missing npm
   cmake -S "$top" -B "$top/build" >/dev/null
   cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
-  export NODE_PATH=/usr/share/nodejs
   emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DKXS_WEB_GAME_TREE="$top/build/game" >/dev/null
   cmake --build "$top/build-web" -j "$jobs"
 }

@@ -100,15 +100,17 @@ var KXS = (function () {
     setProgress(0, 0);
   }
 
-  // --- Layout: integer scaling in device pixels where the picture fits at
-  // least once, else the largest crisp scale that fits; letterboxed.
+  // --- Layout: a whole number of device pixels per game pixel where that
+  // loses little of the room, else the largest crisp scale that fits (a
+  // phone would otherwise show a postage stamp); letterboxed.
   function layout() {
     if (!canvas) return;
     const dpr = window.devicePixelRatio || 1;
     const room = $('kxs-stage').getBoundingClientRect();
     const fitCss = Math.min(room.width / Width, room.height / Height);
     const fitDevice = fitCss * dpr;
-    scale = fitDevice >= 1 ? Math.floor(fitDevice + 1e-6) / dpr : fitCss;
+    const whole = Math.floor(fitDevice + 1e-6);
+    scale = whole >= 1 && whole / fitDevice >= 0.85 ? whole / dpr : fitCss;
     canvas.style.width = Width * scale + 'px';
     canvas.style.height = Height * scale + 'px';
     canvas.classList.toggle('kxs-smooth', fitDevice < 1);

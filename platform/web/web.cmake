@@ -11,6 +11,12 @@ file(GLOB PLATFORM_WEB CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/web/*.cpp)
 add_library(kxs_platform_web STATIC ${PLATFORM_COMMON} ${PLATFORM_WEB})
 target_include_directories(kxs_platform_web PUBLIC ${CMAKE_SOURCE_DIR})
 
+# Debian's emcc finds its JavaScript optimiser's modules (acorn) only
+# through NODE_PATH when a newer Node.js than Debian's is installed.
+if(EXISTS /usr/share/nodejs/acorn)
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+endif()
+
 set(KXS_SITE ${CMAKE_BINARY_DIR}/site)
 set(KXS_WEB_PAGE ${CMAKE_SOURCE_DIR}/platform/web)
 add_executable(kxs-web ${CMAKE_SOURCE_DIR}/tools/kxs_web_main.cpp)
