@@ -19,6 +19,11 @@ uint8_t BackBuffer[Width * Height];
 // The canvas' pixels in memory order R, G, B, A: the page shows this buffer
 // as it is, without a copy.
 uint32_t Pixels[Width * Height];
+// What the canvas shows: a frame equal to it is not drawn again, so that a
+// still screen costs the page and its compositor nothing but the pace.
+uint8_t Shown[Width * Height];
+uint8_t ShownPalette[768];
+bool ShownValid;
 const char* LastError = "";
 
 // The canvas wants its bytes as R, G, B, A; on the little-endian machine that
@@ -75,6 +80,14 @@ void PlatformUnlockBackBuffer() { Locked = false; }
 
 PlatformResult PlatformFlip() {
   if (!Open) return PlatformFailed;
+  if (ShownValid && std::memcmp(Shown, BackBuffer, sizeof Shown) == 0 &&
+      std::memcmp(ShownPalette, Palette, sizeof Palette) == 0) {
+    web_present(nullptr);
+    return PlatformOk;
+  }
+  std::memcpy(Shown, BackBuffer, sizeof Shown);
+  std::memcpy(ShownPalette, Palette, sizeof Palette);
+  ShownValid = true;
   PaletteLut lut;
   BuildCanvasLut(Palette, &lut);
   ExpandPicture(BackBuffer, Width, Width, Height, lut, Pixels, Width, 1);
@@ -83,8 +96,11 @@ PlatformResult PlatformFlip() {
 }
 
 // A canvas is never lost; after a context loss the browser gives it back
-// blank and the next flip draws it again.
-bool PlatformRestore() { return Open; }
+// blank, and the next flip draws it whole again.
+bool PlatformRestore() {
+  ShownValid = false;
+  return Open;
+}
 
 bool PlatformShowSystemSurface() {
   if (!Open) return false;

@@ -235,11 +235,15 @@ var KXS = (function () {
   }
   // Draws the frame and waits for the display's pace: the next animation
   // frame, but never more than 60 frames a second on a faster display.
+  // ptr 0: the frame equals the one shown.
   async function present(ptr) {
     const t0 = performance.now();
-    context.putImageData(pixelView(ptr), 0, 0);
-    KXS.stats.presentMs += performance.now() - t0;
-    ++KXS.stats.frames;
+    if (ptr) {
+      context.putImageData(pixelView(ptr), 0, 0);
+      KXS.stats.presentMs += performance.now() - t0;
+      ++KXS.stats.drawn;
+    }
+    if (!KXS.stats.frames++) KXS.stats.firstFrameMs = t0;  // from the navigation's start
     if (++present.count % 30 === 0) flushSave();
     for (;;) {
       await nextAnimationFrame();
@@ -620,7 +624,7 @@ var KXS = (function () {
   }
 
   return {
-    stats: { frames: 0, presentMs: 0 },
+    stats: { frames: 0, drawn: 0, presentMs: 0, firstFrameMs: 0 },
     start: start, setStatus: setStatus, setProgress: setProgress, fail: fail,
     prepareFiles: prepareFiles, linkTree: linkTree,
     openCanvas: openCanvas, closeCanvas: closeCanvas, present: present, showSystemSurface: showSystemSurface,
