@@ -13,7 +13,7 @@ forbid() {
     echo "$hits" >&2
     exit 1
   fi
-  echo "no $1 outside $3/"
+  echo "nothing of $1 outside $3/"
 }
 
 forbid SDL '#\s*include\s*[<"]SDL' platform/sdl
