@@ -171,9 +171,12 @@ var KXS = (function () {
     }
     return namedKeys[code] || 0;
   }
-  // The keys the game acts on keep the browser's meaning from it; all
-  // others (F5, Ctrl+R, Ctrl+W, F11 ...) stay the browser's.
-  const gameKeys = new Set([13, 27, 32, 37, 38, 39, 40, 118, 119, 122, 123]);
+  // The keys the game acts on keep the browser's meaning from it: Escape,
+  // Enter, Space, the arrows, the debug keys F7, F8, F11 and F12 (as on the
+  // desktop; Alt+Enter is the full screen here), and Tab, which would move
+  // the focus out of the game. All others (F5, Ctrl+R, Ctrl+W ...) stay the
+  // browser's.
+  const gameKeys = new Set([9, 13, 27, 32, 37, 38, 39, 40, 118, 119, 122, 123]);
   function onKeyDown(e) {
     resumeAudio();
     if (e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
@@ -611,6 +614,10 @@ var KXS = (function () {
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
     document.addEventListener('visibilitychange', onVisibility);
     window.addEventListener('pagehide', () => { flushSave(); });
+    // The tool bar never keeps the focus: the game's keys stay the game's.
+    for (const id of ['kxs-fullscreen', 'kxs-download', 'kxs-upload']) {
+      $(id).addEventListener('click', (e) => e.currentTarget.blur());
+    }
     $('kxs-fullscreen').addEventListener('click', toggleFullscreen);
     $('kxs-download').addEventListener('click', downloadSave);
     const upload = $('kxs-upload-file');
