@@ -184,7 +184,9 @@ var KXS = (function () {
       if (!e.repeat) toggleFullscreen();
       return;
     }
-    if (modals.length || ended) return;  // boxes and dialogs take their own keys
+    // The topmost box or dialog takes the keys, wherever the focus is.
+    if (modals.length) { modals[modals.length - 1].onKey(e); return; }
+    if (ended) return;
     if (e.altKey || e.ctrlKey || e.metaKey) return;
     const key = virtualKey(e);
     if (!key) return;
@@ -276,13 +278,11 @@ var KXS = (function () {
     return e;
   }
   function openModal(frame, keyHandler) {
+    const under = modals[modals.length - 1];
+    if (under) under.lastFocus = document.activeElement;
     const modal = { frame: frame, onKey: keyHandler };
     modals.push(modal);
     ui.appendChild(frame);
-    frame.addEventListener('keydown', (e) => {
-      if (modals[modals.length - 1] !== modal) return;
-      modal.onKey(e);
-    });
     return modal;
   }
   function closeModal(modal) {
@@ -290,7 +290,9 @@ var KXS = (function () {
     if (i >= 0) modals.splice(i, 1);
     modal.frame.remove();
     const top = modals[modals.length - 1];
-    if (top && top.focus) top.focus();
+    if (!top) return;
+    if (top.lastFocus && top.frame.contains(top.lastFocus)) top.lastFocus.focus();
+    else if (top.focus) top.focus();
   }
   function button(label, isDefault) {
     const b = element('button', 'kxs-button' + (isDefault ? ' kxs-default' : ''), label);

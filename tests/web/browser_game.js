@@ -139,8 +139,15 @@ async function main() {
     await click(page, 300, 240);
     log('the intro plays');
     await page.locator('.kxs-dialog').waitFor({ timeout: 30000 });
+    // Both fields empty: a box over the dialog says so; Enter answers it and
+    // the focus is back in the field for the names.
+    await page.keyboard.press('Enter');
+    await page.locator('.kxs-box').waitFor({ timeout: 5000 });
+    log('box: ' + (await page.locator('.kxs-box .kxs-box-text').textContent()));
+    await page.keyboard.press('Enter');
+    await page.locator('.kxs-box').waitFor({ state: 'detached', timeout: 5000 });
     const fields = page.locator('.kxs-dialog input');
-    await fields.nth(0).click();
+    if (!(await fields.nth(0).evaluate((e) => e === document.activeElement))) fail('the name field lost the focus');
     await page.keyboard.type('홍길동');
     await page.keyboard.press('Tab');
     await page.keyboard.type('길동소프트');
