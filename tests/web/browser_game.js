@@ -114,8 +114,10 @@ async function main() {
   const browser = await chromium.launch({
     executablePath: process.env.KXS_CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+    // Playwright gives every launch a fresh temporary profile of its own.
+    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync',
+           '--autoplay-policy=no-user-gesture-required'],
   });
   try {
     const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
