@@ -50,7 +50,6 @@ build() {  # build DIR [cmake options...]
 # desktop build's tools.
 web_build() {
   install_missing "${web_packages[@]}"
-  command -v npm >/dev/null || install_missing npm
   cmake -S "$top" -B "$top/build" >/dev/null
   cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
   emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DKXS_WEB_GAME_TREE="$top/build/game" >/dev/null
@@ -61,6 +60,7 @@ web_build() {
 # browser is downloaded (the test drives Debian's Chromium).
 web_test_packages() {
   local dir=$top/tests/web
+  command -v npm >/dev/null || install_missing npm
   cmp -s "$dir/package-lock.json" "$dir/node_modules/.kxs-installed" 2>/dev/null && return 0
   (cd "$dir" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
   cp "$dir/package-lock.json" "$dir/node_modules/.kxs-installed"
