@@ -49,6 +49,7 @@ build() {  # build DIR [cmake options...]
 # The browser version into build-web/site/; the data tree comes from the
 # desktop build's tools.
 web_build() {
+  install_missing
   install_missing "${web_packages[@]}"
   cmake -S "$top" -B "$top/build" >/dev/null
   cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
