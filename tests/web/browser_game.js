@@ -73,6 +73,13 @@ async function expectPicture(page, name, seconds, options) {
   log('picture ' + name + ' as the headless build draws it');
 }
 
+// Waits until the game has run a few frames: the game takes all waiting
+// input in one frame, so a click must be taken before the pointer moves on.
+async function settle(page) {
+  const frames = await page.evaluate(() => KXS.stats.frames);
+  await page.waitForFunction((n) => KXS.stats.frames >= n + 3, frames, { timeout: 10000 });
+}
+
 // Page coordinates of the game's logical point.
 async function at(page, x, y) {
   const r = await page.locator('#kxs-screen').boundingBox();
@@ -169,7 +176,7 @@ async function main() {
     await click(page, 15, 5);
     await expectPicture(page, 'office_day2', 30, { okBoxes: true });
     await click(page, 80, 30);
-    await page.waitForTimeout(500);
+    await expectPicture(page, 'town', 20);
     await click(page, 300, 150);
     await expectPicture(page, 'agency', 30);
     await click(page, 100, 80);
@@ -183,7 +190,7 @@ async function main() {
     // A day passes on the way back; its notices are answered.
     await expectPicture(page, 'office_day3', 30, { okBoxes: true });
     await click(page, 60, 180);
-    await page.waitForTimeout(500);
+    await expectPicture(page, 'command', 10);
     await click(page, 300, 200);
     const saved = page.locator('.kxs-box', { hasText: '저장했습니다' });
     await saved.waitFor({ timeout: 10000 });
@@ -227,12 +234,14 @@ async function main() {
     await page.waitForFunction(() => !document.getElementById('kxs-screen').hidden, null, { timeout: 30000 });
     await move(page, 101, 101);
     await move(page, 100, 100);
-    await page.waitForTimeout(300);
+    await expectPicture(page, 'title', 20);
+    await page.evaluate(() => window.kxsTestReleaseClock());
     await page.keyboard.press('Space');
-    await page.waitForTimeout(300);
+    await expectPicture(page, 'menu', 10);
     await click(page, 300, 300);
     await expectPicture(page, 'loaded', 20);
     await click(page, 80, 120);
+    await settle(page);
     await move(page, 500, 400);
     await expectPicture(page, 'personnel', 20);
     await page.screenshot({ path: path.join(work, 'personnel.png') });
