@@ -572,13 +572,15 @@ var KXS = (function () {
     }).then(() => toast('저장 파일을 넣었습니다. 게임의 "불러오기"로 이어서 하세요.'), () => toast('저장 파일을 넣을 수 없습니다'));
   }
 
-  // --- One game per browser.
+  // --- One game per browser: the lock is held until the game ends, as a
+  // process holds its lock until it exits.
+  let releaseLock = () => {};
   function claimSingleInstance() {
     if (!navigator.locks) return Promise.resolve(true);
     return new Promise((resolve) => {
       navigator.locks.request('kxs-game', { ifAvailable: true }, (lock) => {
         resolve(!!lock);
-        return lock ? new Promise(() => {}) : undefined;  // held for the page's life
+        return lock ? new Promise((release) => { releaseLock = release; }) : undefined;
       }).catch(() => resolve(true));
     });
   }
@@ -587,6 +589,7 @@ var KXS = (function () {
     ended = true;
     stopSound();
     await flushSave();
+    releaseLock();
     const end = $('kxs-ended');
     if (end) end.hidden = false;
     if (canvas) canvas.classList.add('kxs-dimmed');

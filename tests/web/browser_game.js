@@ -250,6 +250,11 @@ async function main() {
     await page.keyboard.press('Escape');
     await page.locator('#kxs-ended').waitFor({ state: 'visible', timeout: 10000 });
     log('Escape ended the game');
+    // The ended game holds no claim: another tab starts.
+    const after = await openGame(context, url);
+    await after.waitForFunction(() => KXS.stats.frames > 0, null, { timeout: 30000 });
+    if (await after.locator('.kxs-box').count()) fail('a tab after the end is refused');
+    log('a tab after the end starts');
   } finally {
     await browser.close();
     server.close();
