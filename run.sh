@@ -5,6 +5,8 @@
 #   ./run.sh test    build, make the data tree, run the whole test suite
 #                    (KXS_FUZZ_SECONDS sets each fuzz target's time, default 30)
 #   ./run.sh bench   build and run the benchmarks
+#   ./run.sh web     build the browser version into build-web/site/
+#   ./run.sh web serve   ... and serve it on 127.0.0.1 (KXS_WEB_PORT, default 8080)
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$(pwd)
@@ -19,9 +21,13 @@ packages=(
   strace desktop-file-utils appstream lintian dpkg-dev file
 )
 
-install_missing() {
+# The browser version: the compiler, and for its test Chromium and Node.js.
+web_packages=(emscripten chromium nodejs)
+
+install_missing() {  # install_missing [PACKAGE...]: the list above by default
   local missing=() p
-  for p in "${packages[@]}"; do
+  [ $# -gt 0 ] || set -- "${packages[@]}"
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -41,6 +47,27 @@ build() {  # build DIR [cmake options...]
   cmake --build "$top/$dir" -j "$jobs"
 }
 
+# The browser version into build-web/site/; the data tree comes from the
+# desktop build's tools.
+web_build() {
+  install_missing
+  install_missing "${web_packages[@]}"
+  cmake -S "$top" -B "$top/build" >/dev/null
+  cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
+  emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DKXS_WEB_GAME_TREE="$top/build/game" >/dev/null
+  cmake --build "$top/build-web" -j "$jobs"
+}
+
+# The browser test's Node.js packages, as the lock file names them; no
+# browser is downloaded (the test drives Debian's Chromium).
+web_test_packages() {
+  local dir=$top/tests/web
+  command -v npm >/dev/null || install_missing npm
+  cmp -s "$dir/package-lock.json" "$dir/node_modules/.kxs-installed" 2>/dev/null && return 0
+  (cd "$dir" && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+  cp "$dir/package-lock.json" "$dir/node_modules/.kxs-installed"
+}
+
 case "${1:-}" in
   play)
     install_missing
@@ -52,6 +79,10 @@ case "${1:-}" in
     install_missing
     build build
     ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
+    echo "== The web build in Chromium"
+    web_build
+    web_test_packages
+    "$top/tests/web/browser_test.sh" "$top/build-web/site" "$top/build" "$top/build-web/browser-test"
     echo "== The same suite under AddressSanitizer and UndefinedBehaviorSanitizer"
     build build-asan -DKXS_SANITIZE=ON -DKXS_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -64,8 +95,16 @@ case "${1:-}" in
     build build
     "$top/build/kxs-bench" "${@:2}"
     ;;
+  web)
+    web_build
+    echo "The site is in $top/build-web/site/: copy that folder to any static web server."
+    if [ "${2:-}" = serve ]; then
+      install_missing nodejs
+      exec node "$top/tests/web/site_server.js" "$top/build-web/site" "${KXS_WEB_PORT:-8080}"
+    fi
+    ;;
   *)
-    echo "usage: ./run.sh play | test | bench" >&2
+    echo "usage: ./run.sh play | test | bench | web [serve]" >&2
     exit 2
     ;;
 esac

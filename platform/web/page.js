@@ -1,0 +1,669 @@
+// The page's half of the web backend, placed in front of the compiled game
+// (emcc --pre-js). It owns the canvas and its layout, the input queue, the
+// HTML message boxes and dialogs, Web Audio, the saved game in IndexedDB and
+// the single-instance lock. The C++ half calls it as KXS.*.
+var KXS = (function () {
+  'use strict';
+  const Width = 640, Height = 480;
+  const EventMove = 1, EventUp = 2, EventKey = 3, EventActivate = 4;
+  const GameDir = '/game', SaveDir = '/game/cur', SavePath = '/game/cur/kxs.sav', Packaged = '/pkg';
+  const FrameMs = 1000 / 60;
+  const $ = (id) => document.getElementById(id);
+
+  let canvas = null, context = null, image = null, ui = null;
+  let scale = 1;
+  const queue = [];
+  let eventWaiter = null;
+  let pointerX = -1, pointerY = -1;
+  const modals = [];  // open boxes and dialogs, the topmost last
+  let started = 0;
+  let nextFrameAt = 0;
+  let ended = false;
+
+  // --- Wansung. The browser's EUC-KR decoder reads the game's texts; the
+  // reverse table covers exactly the double-byte codes of KS C 5601.
+  const decoder = new TextDecoder('euc-kr');
+  let encoder = null;
+  function encoderTable() {
+    if (encoder) return encoder;
+    encoder = new Map();
+    const pair = new Uint8Array(2);
+    for (let lead = 0xA1; lead <= 0xFE; ++lead) {
+      for (let trail = 0xA1; trail <= 0xFE; ++trail) {
+        pair[0] = lead; pair[1] = trail;
+        const c = decoder.decode(pair);
+        if (c.length === 1 && c !== '\uFFFD' && !encoder.has(c)) encoder.set(c, (lead << 8) | trail);
+      }
+    }
+    return encoder;
+  }
+  function decode(bytes) { return decoder.decode(bytes); }
+  // Characters without a Wansung code are left out, as the desktop's text
+  // entry refuses them.
+  function encodable(text) {
+    let out = '';
+    for (const c of text) {
+      const code = c.codePointAt(0);
+      if ((code >= 0x20 && code < 0x7F) || encoderTable().has(c)) out += c;
+    }
+    return out;
+  }
+  function wansungLength(text) {
+    let n = 0;
+    for (const c of text) n += c.codePointAt(0) < 0x80 ? 1 : 2;
+    return n;
+  }
+  function encode(text) {
+    const bytes = [];
+    for (const c of text) {
+      const code = c.codePointAt(0);
+      if (code < 0x80) { bytes.push(code); continue; }
+      const w = encoderTable().get(c);
+      if (w !== undefined) bytes.push(w >> 8, w & 0xFF);
+    }
+    return new Uint8Array(bytes);
+  }
+  // The longest start of text whose Wansung takes at most limit bytes.
+  function fit(text, limit) {
+    let out = '', n = 0;
+    for (const c of text) {
+      const size = c.codePointAt(0) < 0x80 ? 1 : 2;
+      if (n + size > limit) break;
+      out += c; n += size;
+    }
+    return out;
+  }
+
+  // --- Page messages.
+  function setStatus(text) {
+    const status = $('kxs-status');
+    if (status) { status.textContent = text; status.hidden = !text; }
+  }
+  function setProgress(done, total) {
+    const bar = $('kxs-progress');
+    if (!bar) return;
+    bar.hidden = total <= 0 || done >= total;
+    if (total > 0) bar.value = done / total;
+  }
+  function toast(text) {
+    const t = $('kxs-toast');
+    if (!t) return;
+    t.textContent = text;
+    t.hidden = false;
+    clearTimeout(toast.timer);
+    toast.timer = setTimeout(() => { t.hidden = true; }, 6000);
+  }
+  function fail(text) {
+    const box = $('kxs-failure');
+    if (box) { box.textContent = text; box.hidden = false; }
+    setStatus('');
+    setProgress(0, 0);
+  }
+
+  // --- Layout: a whole number of device pixels per game pixel where that
+  // loses little of the room, else the largest crisp scale that fits (a
+  // phone would otherwise show a postage stamp); letterboxed.
+  function layout() {
+    if (!canvas) return;
+    const dpr = window.devicePixelRatio || 1;
+    const room = $('kxs-stage').getBoundingClientRect();
+    const fitCss = Math.min(room.width / Width, room.height / Height);
+    const fitDevice = fitCss * dpr;
+    const whole = Math.floor(fitDevice + 1e-6);
+    scale = whole >= 1 && whole / fitDevice >= 0.85 ? whole / dpr : fitCss;
+    canvas.style.width = Width * scale + 'px';
+    canvas.style.height = Height * scale + 'px';
+    canvas.classList.toggle('kxs-smooth', fitDevice < 1);
+    ui.style.width = Width + 'px';
+    ui.style.height = Height + 'px';
+    ui.style.transform = 'scale(' + scale + ')';
+  }
+
+  // --- Input.
+  function wake() {
+    if (eventWaiter && queue.length) { const w = eventWaiter; eventWaiter = null; w(); }
+  }
+  function push(event) {
+    if (ended) return;
+    const last = queue[queue.length - 1];
+    if (event.type === EventMove && last && last.type === EventMove) { queue[queue.length - 1] = event; return; }
+    if (queue.length >= 256) queue.shift();  // a stalled game loses its oldest input
+    queue.push(event);
+    wake();
+  }
+  function pushPointer(type, x, y) {
+    if (type === EventMove && x === pointerX && y === pointerY) return;
+    if (type === EventUp && (x !== pointerX || y !== pointerY)) pushPointer(EventMove, x, y);
+    pointerX = x; pointerY = y;
+    push({ type: type, x: x, y: y, key: 0, active: 0 });
+  }
+  function logical(e) {
+    const r = canvas.getBoundingClientRect();
+    const x = Math.floor((e.clientX - r.left) * Width / r.width);
+    const y = Math.floor((e.clientY - r.top) * Height / r.height);
+    return [Math.min(Width - 1, Math.max(0, x)), Math.min(Height - 1, Math.max(0, y))];
+  }
+  const namedKeys = {
+    Backspace: 8, Tab: 9, Enter: 13, NumpadEnter: 13, ShiftLeft: 16, ShiftRight: 16, ControlLeft: 17,
+    ControlRight: 17, Pause: 19, CapsLock: 20, Escape: 27, Space: 32, PageUp: 33, PageDown: 34, End: 35,
+    Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, PrintScreen: 44, Insert: 45,
+    Delete: 46, MetaLeft: 91, MetaRight: 92, ContextMenu: 93, NumpadMultiply: 106, NumpadAdd: 107,
+    NumpadSubtract: 109, NumpadDecimal: 110, NumpadDivide: 111, NumLock: 144, ScrollLock: 145,
+    Semicolon: 186, Equal: 187, Comma: 188, Minus: 189, Period: 190, Slash: 191, Backquote: 192,
+    BracketLeft: 219, Backslash: 220, BracketRight: 221, Quote: 222, Lang1: 0x15, Lang2: 0x19,
+    HangulMode: 0x15, Hanja: 0x19,
+  };
+  // Windows' virtual-key code of a key by its place on the keyboard, so
+  // that a Korean layout still gives the letters.
+  function virtualKey(e) {
+    const code = e.code || '';
+    let m = /^Key([A-Z])$/.exec(code);
+    if (m) return m[1].charCodeAt(0);
+    m = /^Digit([0-9])$/.exec(code);
+    if (m) return m[1].charCodeAt(0);
+    m = /^Numpad([0-9])$/.exec(code);
+    if (m) return 96 + Number(m[1]);
+    m = /^F([0-9]+)$/.exec(code);
+    if (m) {
+      const n = Number(m[1]);
+      // F10 is a system key to Windows, like Alt: the game never sees it.
+      return n === 10 || n > 24 ? 0 : 111 + n;
+    }
+    return namedKeys[code] || 0;
+  }
+  // The keys the game acts on keep the browser's meaning from it: Escape,
+  // Enter, Space, the arrows, the debug keys F7, F8, F11 and F12 (as on the
+  // desktop; Alt+Enter is the full screen here), and Tab, which would move
+  // the focus out of the game. All others (F5, Ctrl+R, Ctrl+W ...) stay the
+  // browser's.
+  const gameKeys = new Set([9, 13, 27, 32, 37, 38, 39, 40, 118, 119, 122, 123]);
+  function onKeyDown(e) {
+    resumeAudio();
+    if (e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
+      e.preventDefault();
+      if (!e.repeat) toggleFullscreen();
+      return;
+    }
+    // The topmost box or dialog takes the keys, wherever the focus is.
+    if (modals.length) { modals[modals.length - 1].onKey(e); return; }
+    if (ended) return;
+    if (e.altKey || e.ctrlKey || e.metaKey) return;
+    const key = virtualKey(e);
+    if (!key) return;
+    if (gameKeys.has(key)) e.preventDefault();
+    push({ type: EventKey, x: 0, y: 0, key: key, active: 0 });
+  }
+  function onPointerMove(e) {
+    if (e.pointerType === 'touch' || modals.length) return;
+    const p = logical(e);
+    pushPointer(EventMove, p[0], p[1]);
+  }
+  // A tap is a move and a left-button release at that point.
+  function onPointerUp(e) {
+    resumeAudio();
+    if (e.button !== 0 || modals.length) return;
+    e.preventDefault();
+    const p = logical(e);
+    pushPointer(EventUp, p[0], p[1]);
+  }
+  function onVisibility() {
+    push({ type: EventActivate, x: 0, y: 0, key: 0, active: document.hidden ? 0 : 1 });
+    if (document.hidden) flushSave();
+  }
+
+  // --- Display.
+  function openCanvas() {
+    canvas = $('kxs-screen');
+    ui = $('kxs-ui');
+    context = canvas && canvas.getContext('2d', { alpha: false });
+    if (!context) return false;
+    canvas.hidden = false;
+    $('kxs-loading').hidden = true;
+    layout();
+    return true;
+  }
+  function closeCanvas() {}
+  // A new view on the game's memory when it has grown.
+  function pixelView(ptr) {
+    if (!image || image.data.buffer !== HEAPU8.buffer || image.ptr !== ptr) {
+      image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, ptr, Width * Height * 4), Width, Height);
+      image.ptr = ptr;
+    }
+    return image;
+  }
+  function nextAnimationFrame() {
+    return new Promise((resolve) => {
+      // A hidden page gets no animation frames; the game still needs its pace.
+      const timer = setTimeout(resolve, 100);
+      requestAnimationFrame(() => { clearTimeout(timer); resolve(); });
+    });
+  }
+  // Draws the frame and waits for the display's pace: the next animation
+  // frame, but never more than 60 frames a second on a faster display.
+  // ptr 0: the frame equals the one shown.
+  async function present(ptr) {
+    const t0 = performance.now();
+    if (ptr) {
+      context.putImageData(pixelView(ptr), 0, 0);
+      KXS.stats.presentMs += performance.now() - t0;
+      ++KXS.stats.drawn;
+    }
+    if (!KXS.stats.frames++) KXS.stats.firstFrameMs = t0;  // from the navigation's start
+    if (++present.count % 30 === 0) flushSave();
+    for (;;) {
+      await nextAnimationFrame();
+      const now = performance.now();
+      if (now >= nextFrameAt - 2) {
+        nextFrameAt = Math.max(nextFrameAt + FrameMs, now);
+        return;
+      }
+    }
+  }
+  present.count = 0;
+  function showSystemSurface() {}
+  function showPointer(visible) { if (canvas) canvas.style.cursor = visible ? 'default' : 'none'; }
+  function milliseconds() { return performance.now() - started; }
+
+  function toggleFullscreen() {
+    const page = document.documentElement;
+    if (document.fullscreenElement) { document.exitFullscreen().catch(() => {}); return; }
+    if (page.requestFullscreen) page.requestFullscreen().catch(() => toast('전체 화면을 쓸 수 없습니다'));
+  }
+
+  // --- Message boxes and dialogs.
+  function element(tag, className, text) {
+    const e = document.createElement(tag);
+    if (className) e.className = className;
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+  function openModal(frame, keyHandler) {
+    const under = modals[modals.length - 1];
+    if (under) under.lastFocus = document.activeElement;
+    const modal = { frame: frame, onKey: keyHandler };
+    modals.push(modal);
+    ui.appendChild(frame);
+    return modal;
+  }
+  function closeModal(modal) {
+    const i = modals.indexOf(modal);
+    if (i >= 0) modals.splice(i, 1);
+    modal.frame.remove();
+    const top = modals[modals.length - 1];
+    if (!top) return;
+    if (top.lastFocus && top.frame.contains(top.lastFocus)) top.lastFocus.focus();
+    else if (top.focus) top.focus();
+  }
+  function button(label, isDefault) {
+    const b = element('button', 'kxs-button' + (isDefault ? ' kxs-default' : ''), label);
+    b.type = 'button';
+    return b;
+  }
+  function messageBox(textBytes, captionBytes, style) {
+    flushSave();
+    const yesNo = (style & 0x0F) === 4, stop = (style & 0xF0) === 0x10;
+    return new Promise((resolve) => {
+      const frame = element('div', 'kxs-window kxs-box');
+      frame.setAttribute('role', 'alertdialog');
+      frame.appendChild(element('div', 'kxs-title', decode(captionBytes)));
+      const body = element('div', 'kxs-box-body');
+      if (stop) body.appendChild(element('div', 'kxs-stop', '×'));
+      body.appendChild(element('div', 'kxs-box-text', decode(textBytes).replace(/\r/g, '')));
+      frame.appendChild(body);
+      const row = element('div', 'kxs-buttons');
+      const answers = yesNo ? [['예(Y)', 6], ['아니오(N)', 7]] : [['확인', 1]];
+      const buttons = answers.map((a, i) => {
+        const b = button(a[0], i === 0);
+        b.addEventListener('click', () => answer(a[1]));
+        row.appendChild(b);
+        return b;
+      });
+      frame.appendChild(row);
+      let modal = null;
+      function answer(value) {
+        closeModal(modal);
+        resolve(value);
+      }
+      modal = openModal(frame, (e) => {
+        const focused = buttons.indexOf(document.activeElement);
+        if (e.key === 'Escape') answer(yesNo ? 7 : 1);
+        else if (e.key === 'Enter') answer(answers[Math.max(0, focused)][1]);
+        else if (yesNo && e.code === 'KeyY') answer(6);
+        else if (yesNo && e.code === 'KeyN') answer(7);
+        else if (['Tab', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'].includes(e.key)) {
+          buttons[(Math.max(0, focused) + 1) % buttons.length].focus();
+        } else return;
+        e.preventDefault();
+        e.stopPropagation();
+      });
+      modal.focus = () => buttons[0].focus();
+      showPointer(true);
+      modal.focus();
+    });
+  }
+
+  let dialog = null;  // the dialog being built or run
+  function dialogOpen(x, y, width, height, centred, fontPixels) {
+    const frame = element('div', 'kxs-window kxs-dialog');
+    frame.setAttribute('role', 'dialog');
+    frame.style.fontSize = fontPixels + 'px';
+    const border = 3;
+    width = Math.max(1, Math.min(Width - 2 * border, width));
+    height = Math.max(1, Math.min(Height - 2 * border, height));
+    if (centred) { x = (Width - width) / 2; y = (Height - height) / 2; }
+    x = Math.max(border, Math.min(Width - width - border, x));
+    y = Math.max(border, Math.min(Height - height - border, y));
+    frame.style.left = x - border + 'px';
+    frame.style.top = y - border + 'px';
+    frame.style.width = width + 'px';
+    frame.style.height = height + 'px';
+    dialog = { frame: frame, controls: new Map(), buttons: [], fields: [], defaultId: 1, waiter: null, modal: null };
+  }
+  function place(e, x, y, width, height) {
+    e.style.left = x + 'px';
+    e.style.top = y + 'px';
+    e.style.width = width + 'px';
+    e.style.height = height + 'px';
+  }
+  // Keeps a field within its length in Wansung bytes and to characters that
+  // have a Wansung code; a word the IME is still composing is left alone.
+  function limitField(input) {
+    const kept = fit(encodable(input.value), input.kxsMaxBytes);
+    if (kept !== input.value) input.value = kept;
+  }
+  function dialogAdd(id, kind, flags, x, y, width, height, textBytes, maxBytes) {
+    const d = dialog;
+    const text = decode(textBytes);
+    let e;
+    if (kind === 1) {
+      e = element('input', 'kxs-edit');
+      e.type = 'text';
+      e.autocomplete = 'off';
+      e.spellcheck = false;
+      e.kxsMaxBytes = maxBytes;
+      e.value = fit(encodable(text), maxBytes);
+      e.addEventListener('input', (ev) => { if (!ev.isComposing) limitField(e); });
+      e.addEventListener('compositionend', () => limitField(e));
+      d.fields.push(e);
+    } else if (kind === 2 || kind === 3) {
+      e = button(text, kind === 3);
+      if (kind === 3) d.defaultId = id;
+      e.addEventListener('click', () => dialogCommand(id));
+      e.kxsId = id;
+      d.buttons.push(e);
+    } else {
+      e = element('div', 'kxs-static', text);
+      if (flags & 1) e.classList.add('kxs-centre');
+      if (flags & 2) e.classList.add('kxs-sunken');
+    }
+    place(e, x, y, width, height);
+    if (id !== -1 && !d.controls.has(id)) d.controls.set(id, e);
+    d.frame.appendChild(e);
+  }
+  function dialogCommand(id) {
+    if (!dialog || modals[modals.length - 1] !== dialog.modal) return;
+    if (dialog.waiter) { const w = dialog.waiter; dialog.waiter = null; w(id); } else dialog.pending.push(id);
+  }
+  function dialogShow() {
+    const d = dialog;
+    d.pending = [];
+    d.modal = openModal(d.frame, (e) => {
+      if (e.isComposing || e.keyCode === 229) return;
+      if (e.key === 'Escape') dialogCommand(2);
+      else if (e.key === 'Enter') {
+        const b = d.buttons.indexOf(document.activeElement);
+        dialogCommand(b >= 0 ? d.buttons[b].kxsId : d.defaultId);
+      } else return;
+      e.preventDefault();
+      e.stopPropagation();
+    });
+    d.modal.focus = () => (d.fields[0] || d.buttons[0] || d.frame).focus();
+    showPointer(true);
+    d.modal.focus();
+  }
+  function dialogWait() {
+    const d = dialog;
+    if (d.pending.length) return Promise.resolve(d.pending.shift());
+    return new Promise((resolve) => { d.waiter = resolve; });
+  }
+  function dialogClose() {
+    if (dialog && dialog.modal) closeModal(dialog.modal);
+    dialog = null;
+    flushSave();
+  }
+  function dialogSetText(id, bytes) {
+    const e = dialog && dialog.controls.get(id);
+    if (!e) return;
+    const text = decode(bytes);
+    if (e.tagName === 'INPUT') e.value = fit(encodable(text), e.kxsMaxBytes);
+    else e.textContent = text;
+  }
+  // The control's text in Wansung, at most limit bytes without splitting a
+  // character.
+  function dialogGetText(id, limit) {
+    const e = dialog && dialog.controls.get(id);
+    if (!e) return new Uint8Array(0);
+    const text = e.tagName === 'INPUT' ? e.value : e.textContent;
+    return encode(fit(encodable(text), limit === undefined ? 1 << 20 : limit));
+  }
+
+  // --- Sound: one at a time, a new one replacing the last.
+  let audio = null, playing = null, soundGeneration = 0;
+  const decoded = new Map();
+  function audioContext() {
+    if (!audio) {
+      const Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return null;
+      audio = new Context();
+    }
+    return audio;
+  }
+  // Browsers start audio muted until the player clicks or presses a key.
+  function resumeAudio() {
+    const a = audioContext();
+    if (a && a.state === 'suspended') a.resume().catch(() => {});
+  }
+  function stopSound() {
+    if (playing) { try { playing.stop(); } catch (e) { /* already ended */ } playing = null; }
+  }
+  function playSound(path, loop) {
+    const generation = ++soundGeneration;
+    stopSound();
+    const a = audioContext();
+    if (!a || !path) return;
+    let buffer = decoded.get(path);
+    if (!buffer) {
+      let bytes;
+      try { bytes = FS.readFile(path); } catch (e) { return; }  // a missing file is silent
+      buffer = a.decodeAudioData(bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.length));
+      decoded.set(path, buffer);
+      buffer.catch(() => {});
+    }
+    buffer.then((b) => {
+      if (generation !== soundGeneration) return;  // a newer sound came first
+      const source = a.createBufferSource();
+      source.buffer = b;
+      source.loop = loop;
+      source.connect(a.destination);
+      source.start();
+      playing = source;
+    }, () => {});
+  }
+
+  // --- The saved game: cur/ lives in IndexedDB; everything else is the
+  // packaged data tree, read-only.
+  let saveStamp = null, syncing = false, syncAgain = false, persistAsked = false;
+  function saveFileStamp() {
+    try { const s = FS.stat(SavePath); return s.mtime.getTime() + ':' + s.size; } catch (e) { return 'none'; }
+  }
+  function syncToStorage() {
+    return new Promise((resolve) => {
+      if (syncing) { syncAgain = true; resolve(); return; }
+      syncing = true;
+      FS.syncfs(false, (error) => {
+        syncing = false;
+        if (error) toast('게임을 브라우저에 저장할 수 없습니다');
+        if (syncAgain) { syncAgain = false; syncToStorage(); }
+        resolve();
+      });
+    });
+  }
+  // Writes cur/ to IndexedDB when the save file changed since the last time.
+  function flushSave() {
+    if (typeof FS === 'undefined' || saveStamp === null) return Promise.resolve();
+    const stamp = saveFileStamp();
+    if (stamp === saveStamp) return Promise.resolve();
+    saveStamp = stamp;
+    askPersistence();
+    return syncToStorage();
+  }
+  function askPersistence() {
+    if (persistAsked || !navigator.storage || !navigator.storage.persist) return;
+    persistAsked = true;
+    navigator.storage.persist().then((granted) => {
+      if (granted || localStorage.getItem('kxs-persist-told')) return;
+      localStorage.setItem('kxs-persist-told', '1');
+      toast('브라우저가 저장 공간을 계속 보관하겠다고 하지 않았습니다. 저장한 게임이 지워질 수 있으니 "저장 파일 받기"로 보관해 두세요.');
+    }, () => {});
+  }
+  function prepareFiles() {
+    FS.mkdir(GameDir);
+    FS.mkdir(SaveDir);
+    FS.mount(IDBFS, {}, SaveDir);
+    addRunDependency('kxs-save');
+    FS.syncfs(true, (error) => {
+      if (error) toast('저장된 게임을 읽을 수 없습니다');
+      removeRunDependency('kxs-save');
+    });
+  }
+  // Runs once the packaged tree and the stored cur/ are both there.
+  function linkTree() {
+    for (const name of FS.readdir(Packaged)) {
+      if (name === '.' || name === '..') continue;
+      if (name !== 'cur') { FS.symlink(Packaged + '/' + name, GameDir + '/' + name); continue; }
+      for (const file of FS.readdir(Packaged + '/cur')) {
+        if (file === '.' || file === '..' || /\.sav$/i.test(file)) continue;
+        FS.writeFile(SaveDir + '/' + file, FS.readFile(Packaged + '/cur/' + file));
+      }
+    }
+    FS.chdir(GameDir);
+    saveStamp = saveFileStamp();
+  }
+  function downloadSave() {
+    let bytes;
+    try { bytes = FS.readFile(SavePath); } catch (e) { toast('저장된 게임이 없습니다'); return; }
+    const link = element('a');
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+    link.download = 'kxs.sav';
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+  }
+  // A save file the player brings in takes the place of the stored one; the
+  // game reads it when the player loads. The game checks it whole then.
+  function uploadSave(file) {
+    if (!file) return;
+    if (file.size > 16 << 20) { toast('저장 파일이 아닙니다'); return; }
+    file.arrayBuffer().then((data) => {
+      FS.writeFile(SavePath + '.tmp', new Uint8Array(data));
+      FS.rename(SavePath + '.tmp', SavePath);
+      return flushSave();
+    }).then(() => toast('저장 파일을 넣었습니다. 게임의 "불러오기"로 이어서 하세요.'), () => toast('저장 파일을 넣을 수 없습니다'));
+  }
+
+  // --- One game per browser: the lock is held until the game ends, as a
+  // process holds its lock until it exits.
+  let releaseLock = () => {};
+  function claimSingleInstance() {
+    if (!navigator.locks) return Promise.resolve(true);
+    return new Promise((resolve) => {
+      navigator.locks.request('kxs-game', { ifAvailable: true }, (lock) => {
+        resolve(!!lock);
+        return lock ? new Promise((release) => { releaseLock = release; }) : undefined;
+      }).catch(() => resolve(true));
+    });
+  }
+
+  async function gameEnded(exitCode) {
+    ended = true;
+    stopSound();
+    await flushSave();
+    releaseLock();
+    const end = $('kxs-ended');
+    if (end) end.hidden = false;
+    if (canvas) canvas.classList.add('kxs-dimmed');
+    KXS.exitCode = exitCode;
+  }
+
+  function start() {
+    if (typeof WebAssembly !== 'object') { fail('이 브라우저는 WebAssembly를 지원하지 않아 게임을 할 수 없습니다.'); return false; }
+    const probe = document.createElement('canvas');
+    if (!probe.getContext || !probe.getContext('2d')) { fail('이 브라우저는 캔버스를 그릴 수 없어 게임을 할 수 없습니다.'); return false; }
+    started = performance.now();
+    canvas = $('kxs-screen');
+    ui = $('kxs-ui');
+    window.addEventListener('resize', layout);
+    if (window.matchMedia) {
+      // A change of the device-pixel ratio (zoom, another screen) is no resize.
+      const watch = () => {
+        const q = matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+        q.addEventListener('change', () => { layout(); watch(); }, { once: true });
+      };
+      watch();
+    }
+    document.addEventListener('fullscreenchange', layout);
+    window.addEventListener('keydown', onKeyDown);
+    canvas.addEventListener('pointermove', onPointerMove);
+    canvas.addEventListener('pointerup', onPointerUp);
+    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+    document.addEventListener('visibilitychange', onVisibility);
+    window.addEventListener('pagehide', () => { flushSave(); });
+    // The tool bar never keeps the focus: the game's keys stay the game's.
+    for (const id of ['kxs-fullscreen', 'kxs-download', 'kxs-upload']) {
+      $(id).addEventListener('click', (e) => e.currentTarget.blur());
+    }
+    $('kxs-fullscreen').addEventListener('click', toggleFullscreen);
+    $('kxs-download').addEventListener('click', downloadSave);
+    const upload = $('kxs-upload-file');
+    $('kxs-upload').addEventListener('click', () => upload.click());
+    upload.addEventListener('change', () => { uploadSave(upload.files[0]); upload.value = ''; });
+    $('kxs-restart').addEventListener('click', () => location.reload());
+    layout();
+    // The game draws nothing until it is activated.
+    push({ type: EventActivate, x: 0, y: 0, key: 0, active: 1 });
+    return true;
+  }
+
+  return {
+    stats: { frames: 0, drawn: 0, presentMs: 0, firstFrameMs: 0 },
+    start: start, setStatus: setStatus, setProgress: setProgress, fail: fail,
+    prepareFiles: prepareFiles, linkTree: linkTree,
+    openCanvas: openCanvas, closeCanvas: closeCanvas, present: present, showSystemSurface: showSystemSurface,
+    takeEvent: () => queue.shift(),
+    waitEvent: () => (queue.length ? Promise.resolve() : new Promise((resolve) => { eventWaiter = resolve; })),
+    milliseconds: milliseconds, showPointer: showPointer,
+    messageBox: messageBox,
+    dialogOpen: dialogOpen, dialogAdd: dialogAdd, dialogShow: dialogShow, dialogWait: dialogWait,
+    dialogClose: dialogClose, dialogSetText: dialogSetText, dialogGetText: dialogGetText,
+    playSound: playSound, claimSingleInstance: claimSingleInstance, gameEnded: gameEnded,
+    flushSave: flushSave,
+  };
+})();
+
+if (KXS.start()) {
+  Module.preRun = (Module.preRun || []).concat([KXS.prepareFiles]);
+  Module.onRuntimeInitialized = KXS.linkTree;
+  Module.setStatus = (text) => {
+    // The packager reports "Downloading data... (done/total)".
+    const m = /\((\d+(?:\.\d+)?)\/(\d+)\)/.exec(text || '');
+    if (m) { KXS.setProgress(Number(m[1]), Number(m[2])); KXS.setStatus('내려받는 중...'); } else KXS.setStatus('');
+  };
+  Module.onAbort = (what) => KXS.fail('게임이 멈췄습니다: ' + what);
+  Module.print = (text) => console.log(text);
+  Module.printErr = (text) => console.warn(text);
+} else {
+  // The page already says why; the runtime's own failure adds nothing.
+  Module.noInitialRun = true;
+  Module.onAbort = () => {};
+}

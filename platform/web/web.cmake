@@ -1,0 +1,39 @@
+# The browser build (emscripten): the game on the web backend, written as a
+# static site into build-web/site/. The data tree is made by the desktop
+# build's tools (nothing built for WebAssembly runs at build time) and named
+# by KXS_WEB_GAME_TREE.
+set(KXS_WEB_GAME_TREE "" CACHE PATH "The data tree the desktop build made (build/game)")
+if(NOT IS_DIRECTORY "${KXS_WEB_GAME_TREE}/data")
+  message(FATAL_ERROR "KXS_WEB_GAME_TREE must name the data tree of a desktop build (build/game)")
+endif()
+
+file(GLOB PLATFORM_WEB CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/web/*.cpp)
+add_library(kxs_platform_web STATIC ${PLATFORM_COMMON} ${PLATFORM_WEB})
+target_include_directories(kxs_platform_web PUBLIC ${CMAKE_SOURCE_DIR})
+
+# Debian's emcc finds its JavaScript optimiser's modules (acorn) only
+# through NODE_PATH when a newer Node.js than Debian's is installed.
+if(EXISTS /usr/share/nodejs/acorn)
+  set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
+endif()
+
+set(KXS_SITE ${CMAKE_BINARY_DIR}/site)
+set(KXS_WEB_PAGE ${CMAKE_SOURCE_DIR}/platform/web)
+add_executable(kxs-web ${CMAKE_SOURCE_DIR}/tools/kxs_web_main.cpp)
+target_link_libraries(kxs-web PRIVATE kxs_game kxs_platform_web)
+set_target_properties(kxs-web PROPERTIES OUTPUT_NAME kxs SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${KXS_SITE})
+# ASYNCIFY lets the flip, boxes and dialogs wait for the browser inside the
+# game's own loop. The data tree is packaged under /pkg; the page links it
+# into /game and mounts cur/ from IndexedDB there.
+target_link_options(kxs-web PRIVATE
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+  -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=33554432
+  -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
+  -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
+  --pre-js ${KXS_WEB_PAGE}/page.js
+  --preload-file ${KXS_WEB_GAME_TREE}@/pkg
+  --exclude-file *.sav)
+set_property(TARGET kxs-web APPEND PROPERTY LINK_DEPENDS ${KXS_WEB_PAGE}/page.js)
+add_custom_command(TARGET kxs-web POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy ${KXS_WEB_PAGE}/index.html ${KXS_WEB_PAGE}/kxs.css ${KXS_SITE}/
+  VERBATIM)
