@@ -13,8 +13,6 @@ extern uint32_t FpsCounters[6];
 extern int16_t ScreenWidth;
 extern int16_t ScreenHeight;
 extern uint8_t ScreenBpp;
-extern int16_t RowDwords;
-extern int32_t FrameDwords;
 
 // Start-up up to the frame loop. Returns false when the program must end;
 // *exitCode then holds its exit code.

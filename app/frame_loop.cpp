@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "platform/platform.h"

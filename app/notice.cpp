@@ -1,7 +1,6 @@
 #include "app/notice.h"
 
 #include "app/app.h"
-#include "app/messages.h"
 #include "app/notice_followups.h"
 #include "gfx/display.h"
 #include "platform/platform.h"
@@ -11,26 +10,24 @@
 
 namespace {
 
-// Every notice the game knows. The texts are shown as Wansung. The hire,
-// day report, production plan and new game follow-ups join this table with
-// their screens.
+// Every notice the game knows. The texts are shown as Wansung.
 const NoticeEntry Notices[] = {
-    {0, "회식비가 없습니다", "(_)", BoxOk, nullptr, true},
-    {1, nullptr, "^_^", BoxOk, nullptr, true},
-    {2, nullptr, "'_'", BoxOk, nullptr, true},
-    {3, nullptr, "'_'", BoxYesNo, HirePerson, true},
-    {4, "", "", BoxOk, DayReport, true},
-    {5, "회식을 할 필요가 없습니다", "(_)", BoxOk, nullptr, true},
-    {6, "이 내용으로 자체제작을 하시겠습니까", "'_'", BoxYesNo, ProductionPlanFollowUp, true},
-    {7, "축하합니다. 당신의 회사가 재계 1위를 차지하였습니다", "축하메세지", BoxOk, VictoryFollowUp, true},
-    {8, "새롭게 게임을 하시겠습니까?", "알림", BoxYesNo, NewGameFollowUp, true},
-    {50, "", "", BoxOk, LoadGameFollowUp, true},
-    {51, "", "", BoxOk, SaveGameFollowUp, true},
-    {100, "data/corp.dat 화일이 없습니다", "-_-", BoxOk | BoxIconStop, nullptr, false},
-    {101, "data/bank.dat 화일이 없습니다", "o_o", BoxOk | BoxIconStop, nullptr, false},
-    {102, "data/main.dat 화일이 없습니다", "o_o", BoxOk | BoxIconStop, nullptr, false},
-    {200, "구성 화일중 하나가 없습니다", "o_o", BoxOk | BoxIconStop, nullptr, false},
-    {201, "아직 지원되지 않습니다", "알림", BoxOk, nullptr, true},
+    {NoticeNoDinnerMoney, "회식비가 없습니다", "(_)", BoxOk, nullptr, true},
+    {NoticeReport, nullptr, "^_^", BoxOk, nullptr, true},
+    {NoticeRefusal, nullptr, "'_'", BoxOk, nullptr, true},
+    {NoticeHire, nullptr, "'_'", BoxYesNo, HirePerson, true},
+    {NoticeDayReport, "", "", BoxOk, DayReport, true},
+    {NoticeNoStaffForDinner, "회식을 할 필요가 없습니다", "(_)", BoxOk, nullptr, true},
+    {NoticeProductionPlan, "이 내용으로 자체제작을 하시겠습니까", "'_'", BoxYesNo, ProductionPlanFollowUp, true},
+    {NoticeVictory, "축하합니다. 당신의 회사가 재계 1위를 차지하였습니다", "축하메세지", BoxOk, VictoryFollowUp, true},
+    {NoticeNewGame, "새롭게 게임을 하시겠습니까?", "알림", BoxYesNo, NewGameFollowUp, true},
+    {NoticeLoadGame, "", "", BoxOk, LoadGameFollowUp, true},
+    {NoticeSaveGame, "", "", BoxOk, SaveGameFollowUp, true},
+    {NoticeNoCorpFile, "data/corp.dat 화일이 없습니다", "-_-", BoxOk | BoxIconStop, nullptr, false},
+    {NoticeNoBankFile, "data/bank.dat 화일이 없습니다", "o_o", BoxOk | BoxIconStop, nullptr, false},
+    {NoticeNoMainFile, "data/main.dat 화일이 없습니다", "o_o", BoxOk | BoxIconStop, nullptr, false},
+    {NoticeNoManFile, "구성 화일중 하나가 없습니다", "o_o", BoxOk | BoxIconStop, nullptr, false},
+    {NoticeNotSupported, "아직 지원되지 않습니다", "알림", BoxOk, nullptr, true},
 };
 
 // Shows the entry's box; true when its follow-up is to run.
@@ -49,12 +46,6 @@ const NoticeEntry* FindNotice(uint8_t code) {
     if (entry.code == code) return &entry;
   }
   return nullptr;
-}
-
-void PostNotice(uint8_t code) {
-  NoticeCode = code;
-  ScreenRunning = 0;
-  PostGameMessage(MsgNotice);
 }
 
 void ShowNotice() {

@@ -1,19 +1,17 @@
 // Notices: a screen stores a one-byte NoticeCode, stops itself and posts
-// WM_USER + 1; ShowNotice shows the matching message box and performs the
-// code's follow-up.
+// WM_USER + 1 (PostNotice, screens/screen.h); ShowNotice shows the matching
+// message box and performs the code's follow-up.
 #pragma once
 
 #include <cstdint>
 
-// Posts notice `code` the way every screen does: ScreenRunning = 0, then
-// WM_USER + 1.
-void PostNotice(uint8_t code);
+#include "world/notice_state.h"
 
 // A follow-up that runs after a notice's box (for YES only on Yes/No boxes).
 using NoticeFollowUp = void (*)();
 
 struct NoticeEntry {
-  uint8_t code;
+  NoticeId code;
   const char* textUtf8;  // nullptr: the box shows MessageText; "" : no box
   const char* captionUtf8;
   int style;             // BoxOk, BoxYesNo, BoxOk | BoxIconStop

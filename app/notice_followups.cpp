@@ -1,6 +1,6 @@
 #include "app/notice_followups.h"
 
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "app/save_game.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -19,15 +19,11 @@ uint32_t FpsCounters[6];
 int16_t ScreenWidth;
 int16_t ScreenHeight;
 uint8_t ScreenBpp;
-int16_t RowDwords;
-int32_t FrameDwords;
 
 void InitGlobals() {
   ScreenWidth = 640;
   ScreenHeight = 480;
   ScreenBpp = 8;
-  RowDwords = 160;
-  FrameDwords = 76800;
   GameSrand(static_cast<uint32_t>(PlatformCalendarSeconds()));
 }
 

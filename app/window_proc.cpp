@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
@@ -51,7 +51,6 @@ int32_t WindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
   if (WindowDestroyed) return 0;
   switch (message) {
     case WM_DESTROY:
-      if (WindowDestroyed) return 0;
       WindowDestroyed = true;
       Shutdown();
       ShowCursor(true);

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/resources.h"
 

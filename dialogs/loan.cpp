@@ -1,13 +1,13 @@
 // The loan dialog (resource 105). Input outside the bank's terms closes it
-// without a word; a granted loan is added to the money and the debt, and a
-// longer term extends the running one. Text that is no number reads as 0,
-// and the terms decide.
+// without a word; a granted loan is booked (BookLoan, sim/) and confirmed in
+// a box. Text that is no number reads as 0, and the terms decide.
 #include "dialogs/loan.h"
 
 #include <cstdio>
 
 #include "gfx/display.h"
 #include "screens/screen.h"
+#include "sim/sim.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -40,27 +40,16 @@ void InitLoan(DialogWindow* dialog) {
   ShowCursor(true);
   Display->FlipToGdi();
   const int32_t* terms = BankParams.values;
-  // The most that would really be booked: a running loan is topped up only
-  // to the bank's limit.
-  const int32_t most = LoanToBook(terms[2], Companies[PlayerCompany].loanAmount, terms[2]);
-  SetNumberText(dialog, LoanAmountRangeText, "대출액 최소 %d - 최대 %d", terms[1], most);
+  // The most that would really be booked, not the bank's limit.
+  SetNumberText(dialog, LoanAmountRangeText, "대출액 최소 %d - 최대 %d", terms[1], MostLoanToBook());
   SetNumberText(dialog, LoanMonthsRangeText, "대출기간(달) 최소 %d - 최대 %d", terms[3], terms[4]);
   SetNumberText(dialog, LoanCurrentText, "현재 당신의 대출액은 %d입니다", Companies[PlayerCompany].loanAmount, 0);
   PlatformSetDialogText(dialog, LoanAmountField, "0");
   PlatformSetDialogText(dialog, LoanMonthsField, "0");
 }
 
-bool InTerms(int32_t amount, int32_t months) {
-  const int32_t* terms = BankParams.values;
-  return amount >= terms[1] && amount <= terms[2] && months >= terms[3] && months <= terms[4];
-}
-
 void Book(int32_t amount, int32_t months) {
-  Company& player = Companies[PlayerCompany];
-  const int32_t booked = LoanToBook(amount, player.loanAmount, BankParams.values[2]);
-  AddMoney(booked);
-  player.loanAmount = static_cast<int32_t>(static_cast<uint32_t>(player.loanAmount) + static_cast<uint32_t>(booked));
-  if (months > player.loanMonths) player.loanMonths = months;
+  const int32_t booked = BookLoan(amount, months);
   char text[128];
   std::snprintf(text, sizeof text, WansungText(u8"대출금(%d) 기간(%d달)으로 대출되었습니다"), static_cast<int>(booked),
                 static_cast<int>(months));
@@ -75,7 +64,7 @@ bool ConfirmLoan(DialogWindow* dialog) {
   int32_t amount = 0;
   int32_t months = 0;
   if (amountText[0] != '\0' && monthsText[0] != '\0' && ReadAmount(amountText, &amount) &&
-      ReadAmount(monthsText, &months) && InTerms(amount, months)) {
+      ReadAmount(monthsText, &months) && LoanInTerms(amount, months)) {
     Book(amount, months);
   }
   CloseBankDialog(dialog);
@@ -108,21 +97,6 @@ bool ReadAmount(const char* text, int32_t* value) {
   if (result > INT32_MAX) return false;
   *value = static_cast<int32_t>(result);
   return true;
-}
-
-int32_t LoanToBook(int32_t amount, int32_t outstanding, int32_t largest) {
-  if (outstanding == 0) return amount;
-  int64_t room = static_cast<int64_t>(largest) - outstanding;
-  if (room < 0) room = 0;
-  if (room > INT32_MAX) room = INT32_MAX;
-  return amount < room ? amount : static_cast<int32_t>(room);
-}
-
-void AddMoney(int64_t amount) {
-  int64_t& money = Companies[PlayerCompany].money;
-  int64_t sum = 0;
-  if (__builtin_add_overflow(money, amount, &sum)) sum = amount > 0 ? INT64_MAX : INT64_MIN;
-  money = sum;
 }
 
 void CloseBankDialog(DialogWindow* dialog) {

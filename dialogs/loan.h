@@ -1,6 +1,6 @@
 // The bank's two dialogs: the loan (resource 105: amount and term) and the
-// repayment (resource 106: amount). Both change the player's money and loan
-// and confirm it in a box.
+// repayment (resource 106: amount). Both read the amounts, call the bank's
+// rule (sim/) and confirm what it did in a box.
 #pragma once
 
 #include <cstdint>
@@ -30,12 +30,5 @@ bool RepayDialog(DialogWindow* dialog, DialogMessage message, int id);
 // range.
 bool ReadAmount(const char* text, int32_t* value);
 
-// What a loan of `amount` books while `outstanding` is owed and `largest`
-// is the bank's limit: the amount unchanged when nothing is owed; else the
-// amount, or less so that the loan stays within the limit (0 when the limit
-// is already reached).
-int32_t LoanToBook(int32_t amount, int32_t outstanding, int32_t largest);
-// Adds to the player's money without passing the range of its field.
-void AddMoney(int64_t amount);
 // Closes either dialog and lets the paused screen run again.
 void CloseBankDialog(DialogWindow* dialog);

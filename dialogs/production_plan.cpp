@@ -7,8 +7,8 @@
 
 #include "gfx/display.h"
 #include "screens/screen.h"
+#include "sim/sim.h"
 #include "text/utf8.h"
-#include "world/world.h"
 
 namespace {
 
@@ -26,14 +26,6 @@ void Close(DialogWindow* dialog) {
   PlatformEndDialog(dialog, 1);
   ShowCursor(false);
   ScreenRunning = 1;
-}
-
-void StartProduction(int16_t days) {
-  Company& player = Companies[PlayerCompany];
-  DDay = days;
-  player.workTicks = 1;
-  player.progress = 0;
-  player.jobDays = DDay;
 }
 
 // An empty field starts nothing; a number outside the plans that can run is

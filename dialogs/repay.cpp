@@ -1,14 +1,14 @@
-// The repayment dialog (resource 106). A repayment is capped by the debt and
-// by the money on hand; text that is no number reads as 0 and repays
-// nothing, with its message; a negative entry or one beyond 32 bits closes
-// the dialog without a word.
+// The repayment dialog (resource 106). The bank caps a repayment by the debt
+// and by the money on hand (RepayLoan, sim/); text that is no number reads
+// as 0 and repays nothing, with its message; a negative entry or one beyond
+// 32 bits closes the dialog without a word.
 #include <cstdio>
 
 #include "dialogs/loan.h"
 #include "gfx/display.h"
 #include "screens/screen.h"
+#include "sim/sim.h"
 #include "text/utf8.h"
-#include "world/world.h"
 
 namespace {
 
@@ -20,22 +20,8 @@ const DialogControl RepayControls[] = {
     {-1, DialogStatic, WansungText(u8"입금액"), 7, 24, 26, 10, DialogAlignLeft, 0},
 };
 
-// The amount that can be paid of `wanted`: no more than is owed, no more
-// than is on hand, and nothing out of a debt of money.
-int32_t Payable(int32_t wanted) {
-  const Company& player = Companies[PlayerCompany];
-  int64_t amount = wanted;
-  if (amount > player.loanAmount) amount = player.loanAmount;
-  if (amount > player.money) amount = player.money;
-  return amount > 0 ? static_cast<int32_t>(amount) : 0;
-}
-
 void Pay(int32_t wanted) {
-  Company& player = Companies[PlayerCompany];
-  const int32_t amount = Payable(wanted);
-  player.money -= amount;
-  player.loanAmount -= amount;
-  if (player.loanAmount == 0) player.loanMonths = 0;
+  const int32_t amount = RepayLoan(wanted);
   char text[128];
   std::snprintf(text, sizeof text, WansungText(u8"대출받았던 돈을 %d만큼 갚으셨습니다"), static_cast<int>(amount));
   PlatformMessageBox(text, "^.^", BoxOk);

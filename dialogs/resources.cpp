@@ -4,7 +4,7 @@
 #include "dialogs/name_entry.h"
 #include "dialogs/production_plan.h"
 
-// The dialogs join this list as their screens are built.
+// Every dialog of the game, found by its template's id.
 const DialogResource DialogResources[] = {
     {&NameEntryTemplate, NameEntryDialog},
     {&ProductionPlanTemplate, ProductionPlanDialog},

@@ -12,11 +12,6 @@ void FillBytes(uint8_t* destination, uint8_t value, int32_t count) {
   std::memset(destination, value, static_cast<size_t>(count));
 }
 
-void FillDwords(uint8_t* destination, uint8_t value, int32_t dwordCount) {
-  if (dwordCount <= 0) return;
-  std::memset(destination, value, static_cast<size_t>(dwordCount) * 4);
-}
-
 void CopyDwords(uint8_t* destination, const uint8_t* source, int32_t dwordCount) {
   if (dwordCount <= 0) return;
   std::memcpy(destination, source, static_cast<size_t>(dwordCount) * 4);

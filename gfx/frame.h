@@ -19,7 +19,6 @@ extern uint8_t ScratchFrame[FrameBytes];
 extern uint8_t GamePalette[PaletteBytes];
 
 void FillBytes(uint8_t* destination, uint8_t value, int32_t count);
-void FillDwords(uint8_t* destination, uint8_t value, int32_t dwordCount);
 void CopyDwords(uint8_t* destination, const uint8_t* source, int32_t dwordCount);
 
 // Rectangles are inclusive corners. The part of a rectangle outside the frame

@@ -5,12 +5,13 @@
 
 #include <cstdio>
 
-#include "app/messages.h"
-#include "app/notice.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "screens/screen.h"
 #include "screens/screens.h"
+#include "sim/sim.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -19,8 +20,6 @@ const ButtonRect RepayButton = {31, 72, 160, 103};
 
 namespace {
 
-constexpr uint8_t NoticeBank = 2;
-
 void RequestDialog(uint32_t message) {
   PostGameMessage(message);
   ScreenRunning = 0;
@@ -28,12 +27,12 @@ void RequestDialog(uint32_t message) {
 
 void Refuse(const char* utf8) {
   std::snprintf(MessageText, sizeof MessageText, "%s", WansungText(utf8));
-  PostNotice(NoticeBank);
+  PostNotice(NoticeRefusal);
 }
 
 void Borrow() {
   Display->Present(BaseFrame);
-  if (BankParams.values[2] > Companies[PlayerCompany].loanAmount) {
+  if (BankLendsMore()) {
     RequestDialog(MsgLoanDialog);
   } else {
     Refuse("대출한도를 초과하여 더이상 대출해 드릴수 없습니다");

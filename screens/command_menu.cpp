@@ -3,8 +3,7 @@
 // lays the row under the pointer over it.
 #include "screens/command_menu.h"
 
-#include "app/messages.h"
-#include "app/notice.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -15,7 +14,7 @@ namespace {
 
 constexpr int PanelWidth = MenuPanelRight - MenuPanelLeft + 1;  // 186
 // The notices of rows 1 to 4: new game, load, save, not supported yet.
-constexpr uint8_t RowNotices[4] = {8, 50, 51, 201};
+constexpr NoticeId RowNotices[4] = {NoticeNewGame, NoticeLoadGame, NoticeSaveGame, NoticeNotSupported};
 
 int16_t RowTop(int row) { return static_cast<int16_t>(MenuPanelTop + MenuRowHeight * (row - 1)); }
 

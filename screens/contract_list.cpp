@@ -10,7 +10,7 @@
 #include "platform/platform.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
-#include "sim/random.h"
+#include "sim/sim.h"
 #include "text/font.h"
 #include "text/hangul.h"
 #include "text/utf8.h"
@@ -21,17 +21,6 @@ constexpr uint8_t HeaderColour = 76;
 constexpr uint8_t OfferColour = 63;
 constexpr uint8_t EmptyColour = 120;
 constexpr uint8_t ShadowColour = 0;
-
-// The four draws are made in this order: coin, reward, job type, days.
-void AddOffer(int32_t client) {
-  const int64_t money = Companies[client].money;
-  ContractOffer& offer = Offers[OfferCount];
-  offer.reward = static_cast<int32_t>(GameRand() % (money / 50) + 10);
-  offer.jobType = static_cast<int16_t>(GameRand() % JobTypeCount);
-  offer.client = static_cast<int16_t>(client);
-  offer.days = static_cast<int16_t>(GameRand() % 180 + 5);
-  OfferCount += 1;
-}
 
 void DrawOffers() {
   if (OfferCount <= 0) {
@@ -59,14 +48,8 @@ bool TakeOffer(int row) {
     AskNotice(u8"현재 진행중인 일이 있어 안됩니다", BoxOk);
     return false;
   }
-  // The offer becomes the current job's terms now; they mean nothing until
-  // a negotiation succeeds and the job starts.
-  const ContractOffer& offer = Offers[row];
-  JobReward = offer.reward;
-  JobType = offer.jobType;
-  JobClient = offer.client;
-  JobSpare = offer.spare;
-  DDay = offer.days;
+  // The offer becomes the current job's terms now, whatever the answer.
+  AcceptOfferTerms(Offers[row]);
   if (AskNotice(u8"이 내용을 수주하시겠습니까?", BoxYesNo) == AnswerYes) {
     SwitchScreen(NegotiationScreen);
     return false;
@@ -75,14 +58,6 @@ bool TakeOffer(int row) {
 }
 
 }  // namespace
-
-void BuildOffers() {
-  OfferCount = 0;
-  for (int32_t i = 1; i < CompanyCount && i < MaxCompanies; ++i) {
-    if (Companies[i].money > OfferMoneyFloor && GameRand() % 2 == 0) AddOffer(i);
-    if (OfferCount >= MaxOffers) break;
-  }
-}
 
 void FormatOfferLine(const ContractOffer& offer, char* text, size_t size) {
   const char* client = "";

@@ -1,5 +1,5 @@
-// The contract market: offers from the rivals rich enough to give work, a
-// list to pick one from, and the negotiation that decides it.
+// The contract market: this visit's offers (BuildOffers, sim/), a list to
+// pick one from, and the negotiation that decides it.
 #pragma once
 
 #include <cstddef>
@@ -7,17 +7,11 @@
 
 #include "world/world.h"
 
-// Only a rival with more money than this offers work.
-constexpr int64_t OfferMoneyFloor = 100000;
-
 // The list's geometry: offer i is drawn at y 80 + 20 i, clickable in x 0..479.
 constexpr int OfferListTop = 80;
 constexpr int OfferRowHeight = 20;
 constexpr int OfferListRight = 479;
 
-// Draws this visit's offers into Offers and OfferCount: each rival above
-// the floor that wins a coin toss, in index order, at most MaxOffers.
-void BuildOffers();
 // The list line of one offer (Johab).
 void FormatOfferLine(const ContractOffer& offer, char* text, size_t size);
 // The offer row under (x, y), or -1.

@@ -1,8 +1,6 @@
 // A day passes: the rivals' money moves one rival per frame, then in one
-// frame the player's day: the calendar, the job, the loan's countdown at a
-// month end (with the dunning letter and the prison) and the staff. The day
-// ends in the office with the day report.
-#include "app/notice.h"
+// frame the player's day (sim/day.cpp). It ends in the office with the day
+// report, or in prison.
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -15,32 +13,24 @@
 
 namespace {
 
-constexpr uint8_t NoticeDayReport = 4;
-
-// The loan's countdown at a month end; false when the player goes to prison
-// and the day ends at once.
-bool CountLoanDown() {
-  Company& player = Companies[PlayerCompany];
-  if (!IsMonthEnd(DayCount) || player.loanAmount == 0) return true;
-  player.loanMonths -= 1;
-  const int32_t m = player.loanMonths;
-  if (m == BankParams.values[7]) {
-    ScreenMessageBox(WansungText(u8"대출 계약 기한이 마감되었습니다.\n빠른 기일내에 돈을 갚으세요"),
-                     WansungText(u8"독촉장"), BoxOk);
-  } else if (m == BankParams.values[8]) {
-    ScreenEntry = 1;
-    NoticeCode = 0;
-    CurrentScreen = PrisonScreen;
-    return false;
-  }
-  return true;
+void GoToPrison() {
+  ScreenEntry = 1;
+  NoticeCode = NoticeNone;
+  CurrentScreen = PrisonScreen;
 }
 
-void PassPlayerDay() {
-  DayCount += 1;
-  AdvanceJob();
-  if (!CountLoanDown()) return;
-  UpdatePersons();
+void EndPlayerDay() {
+  const PlayersDay day = PassPlayersDay();
+  if (day == DayInPrison) {
+    GoToPrison();
+    return;
+  }
+  // The letter comes at the loan's month; the staff's day, already done,
+  // neither shows nor waits for anything.
+  if (day == DayDunned) {
+    ScreenMessageBox(WansungText(u8"대출 계약 기한이 마감되었습니다.\n빠른 기일내에 돈을 갚으세요"),
+                     WansungText(u8"독촉장"), BoxOk);
+  }
   LoadImageWithPalette(BaseFrame, FrameBytes, "data/mo001.kxg", GamePalette);
   ScreenEntry = 1;
   Display->SetPalette(GamePalette);
@@ -53,17 +43,13 @@ void PassPlayerDay() {
 
 void DayPassScreen() {
   if (ScreenEntry) {
-    TickCompany = 1;
-    ListCount = 0;
-    BankruptCount = 0;
+    BeginDay();
     ScreenEntry = 0;
   }
-  if (TickCompany < CompanyCount) WalkRivalMoney();
-  TickCompany += 1;
-  if (TickCompany < CompanyCount) {
+  if (WalkNextRival()) {
     // The picture of the screen that started the day stays, without the pointer.
     Display->Present(BaseFrame);
     return;
   }
-  PassPlayerDay();
+  EndPlayerDay();
 }

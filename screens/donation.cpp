@@ -1,39 +1,28 @@
 // The nursing home: one second of its picture, then the donation, its report
 // and a day. The mouse does nothing here.
-#include "screens/donation.h"
-
 #include <cstdio>
 
-#include "app/notice.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "platform/platform.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "sim/sim.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
 namespace {
 
-constexpr uint8_t NoticeReport = 1;
 constexpr int32_t PictureDelay = 1000;
 
-}  // namespace
-
-void MakeDonation() {
-  Company& player = Companies[PlayerCompany];
-  if (player.money >= DonationAmount) {
-    player.money -= DonationAmount;
-    std::snprintf(MessageText, sizeof MessageText, "%s", WansungText(u8"양로원에 100을 기부했습니다"));
-    if (player.bidOdds > 1) player.bidOdds = static_cast<int8_t>(player.bidOdds - 1);
-    return;
-  }
-  // What is left is given, even a debt; the report shows it as 32 bits.
+// The report shows what was given as 32 bits, a debt too.
+void ReportDonation(int64_t given) {
   std::snprintf(MessageText, sizeof MessageText, WansungText(u8"양로원에 %d을 기부했습니다"),
-                static_cast<int>(static_cast<int32_t>(player.money)));
-  player.money = 0;
+                static_cast<int>(static_cast<int32_t>(given)));
 }
+
+}  // namespace
 
 void DonationScreen() {
   if (ScreenEntry) {
@@ -53,7 +42,7 @@ void DonationScreen() {
   }
   ScreenEntry = 1;
   Display->Present(ComposeFrame);
-  MakeDonation();
+  ReportDonation(MakeDonation());
   CurrentScreen = DayPassScreen;
   PostNotice(NoticeReport);
 }

@@ -1,18 +1,17 @@
-// The job agency. Every visit draws a few free persons as job seekers; a
-// click on one asks whether to hire them, and the hire notice does it and
-// takes them off the list. Leaving passes a day.
+// The job agency. Every visit draws a few free persons as job seekers
+// (DrawJobSeekers, sim/); a click on one asks whether to hire them, and the
+// hire notice does it and takes them off the list. Leaving passes a day.
 #include "screens/job_agency.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/notice.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
-#include "sim/random.h"
+#include "sim/sim.h"
 #include "text/font.h"
 #include "text/hangul.h"
 #include "text/utf8.h"
@@ -20,7 +19,6 @@
 
 namespace {
 
-constexpr uint8_t NoticeHire = 3;
 constexpr uint8_t HeaderColour = 76;
 constexpr uint8_t SeekerColour = 248;
 constexpr uint8_t NoSeekerColour = 120;
@@ -30,13 +28,6 @@ constexpr int HeaderY = 50;
 int32_t PersonPool() {
   if (PersonCount <= 0) return 0;
   return PersonCount < MaxPersons ? PersonCount : MaxPersons;
-}
-
-bool AlreadySeeking(int32_t index) {
-  for (int32_t k = 0; k < SeekerCount; ++k) {
-    if (IndexList[k] == index) return true;
-  }
-  return false;
 }
 
 // A seeker's list position is only valid while it names a person.
@@ -61,8 +52,6 @@ void DrawSeekerList() {
 }
 
 void FirstCall() {
-  for (int32_t k = 0; k < SeekerListEntries; ++k) IndexList[k] = -1;
-  SeekerCount = 0;
   LoadImageWithPalette(BaseFrame, FrameBytes, "data/man001.kxg", GamePalette);
   Display->SetPalette(GamePalette);
   Display->Present(BaseFrame);
@@ -87,19 +76,6 @@ const char* CategoryName(int8_t category) {
     case CategorySales: return JohabText(u8"영업");
     case CategoryManagement: return JohabText(u8"관리");
     default: return JohabText(u8"불확실");
-  }
-}
-
-void DrawJobSeekers() {
-  const int32_t draws = GameRand() % SeekerDrawLimit;
-  const int32_t pool = PersonPool();
-  for (int32_t n = 0; n < draws; ++n) {
-    // An empty pool has nobody to draw.
-    if (pool == 0) break;
-    const int32_t c = GameRand() % pool;
-    if (AlreadySeeking(c) || Persons[c].employed != 0) continue;
-    IndexList[SeekerCount] = c;
-    SeekerCount += 1;
   }
 }
 

@@ -5,11 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// A visit lists at most this many seekers (rand() % 11 draws).
-constexpr int32_t SeekerDrawLimit = 11;
-// The entries of IndexList cleared at every visit.
-constexpr int32_t SeekerListEntries = 125;
-
 constexpr int SeekerListLeft = 20;
 constexpr int SeekerListRight = 200;
 constexpr int SeekerListTop = 80;
@@ -17,9 +12,6 @@ constexpr int SeekerLineHeight = 20;
 
 // The shown name (Johab) of a person's category.
 const char* CategoryName(int8_t category);
-
-// Draws this visit's seekers into IndexList and SeekerCount.
-void DrawJobSeekers();
 
 // The list row under (x, y), or -1 when the point is on no seeker's line.
 int32_t SeekerRowAt(int32_t x, int32_t y);

@@ -1,7 +1,6 @@
 #include "screens/main_menu.h"
 
-#include "app/messages.h"
-#include "app/notice.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -52,10 +51,10 @@ void MainMenuScreen() {
         StartNewGame();
         return;
       case 2:
-        PostNotice(50);
+        PostNotice(NoticeLoadGame);
         return;
       case 3:
-        PostNotice(201);
+        PostNotice(NoticeNotSupported);
         break;
       case 4:
         MouseClick = 0;

@@ -13,7 +13,6 @@
 #include "screens/screens.h"
 #include "sim/sim.h"
 #include "text/utf8.h"
-#include "world/world.h"
 
 namespace {
 
@@ -36,22 +35,12 @@ void LoadPictures() {
   ShowPicture(1);
 }
 
-// The odds are drawn first, whatever the job's state; a job that started
-// meanwhile wins nothing.
 void Decide() {
-  Company& player = Companies[PlayerCompany];
-  const bool concluded = BidSucceeds() && player.workTicks == 0;
   const char* caption = WansungText(u8"알림");
-  if (concluded) {
+  if (ConcludeNegotiation()) {
     ScreenMessageBox(WansungText(u8"축하합니다. 계약이 이루어졌습니다"), caption, BoxOk);
-    player.workTicks = 1;
-    player.progress = 0;
-    player.isContract = 1;
-    player.jobDays = DDay;
   } else {
     ScreenMessageBox(WansungText(u8"다음 기회를 이용해주세요"), caption, BoxOk);
-    player.isContract = 0;
-    player.workTicks = 0;
   }
   AnimState = 0;
   SwitchScreen(DayPassScreen);

@@ -1,6 +1,6 @@
 // The new-game start screen: data/first.kxg with its start button, shown
 // after the name dialog. The button builds the world and opens the office.
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"

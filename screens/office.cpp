@@ -5,12 +5,12 @@
 
 #include <cstdio>
 
-#include "app/notice.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "sim/sim.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -26,7 +26,7 @@ int16_t BandBottomRow(int band) { return static_cast<int16_t>(BandTopRow(band) +
 void PostRefusal(const char* wansung) {
   PlaySoundFile("sound/error.wav");
   std::snprintf(MessageText, sizeof MessageText, "%s", wansung);
-  PostNotice(2);
+  PostNotice(NoticeRefusal);
 }
 
 // The map comes with the office palette, which it keeps.
@@ -68,18 +68,14 @@ void PersonnelBand() {
 
 void DinnerBand() {
   const Company& player = Companies[PlayerCompany];
-  // The cost is a 32-bit product, as the record's widths give it; the
-  // multiplication wraps rather than overflows.
-  const int32_t cost = static_cast<int32_t>(static_cast<uint32_t>(player.staffCount) *
-                                            static_cast<uint32_t>(DinnerParams.values[0]));
-  if (player.staffCount != 0 && player.money >= static_cast<int64_t>(cost)) {
+  if (player.staffCount != 0 && player.money >= static_cast<int64_t>(DinnerCost())) {
     // ScreenEntry is still 1 from the band's press.
     LoadImage(BaseFrame, FrameBytes, "data/eat.kxg");
     CurrentScreen = DinnerScreen;
     ReturnScreen = OfficeScreen;
     return;
   }
-  PostNotice(player.staffCount == 0 ? 5 : 0);
+  PostNotice(player.staffCount == 0 ? NoticeNoStaffForDinner : NoticeNoDinnerMoney);
 }
 
 void CommandMenuBand() {

@@ -3,7 +3,6 @@
 // Either way out, the return button or the question, passes a day.
 #include "screens/planning.h"
 
-#include "app/notice.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "screens/screen.h"
@@ -17,7 +16,6 @@ namespace {
 constexpr uint8_t HeaderColour = 8;
 constexpr uint8_t KindColour = 248;
 constexpr uint8_t ShadowColour = 0;
-constexpr uint8_t NoticeProductionPlan = 6;
 
 void DrawKinds() {
   DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), HeaderColour, ShadowColour);

@@ -1,6 +1,6 @@
 // The end of a game lost to the bank: the prison picture over the last
 // screen, two seconds of its sound, "Game Over", and the program closes.
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -35,7 +35,7 @@ void PrisonScreen() {
   if (StepTimerExpired()) {
     Display->FlipToGdi();
     ShowCursor(true);
-    if (NoticeCode == 0) {
+    if (NoticeCode == NoticeNone) {
       PlatformMessageBox(WansungText(u8"당신은 은행돈을 갚지 못해 감옥에 들어갑니다"), "Game Over", BoxOk);
     }
     ShowCursor(false);

@@ -4,6 +4,7 @@
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "platform/platform.h"
+#include "screens/messages.h"
 
 ScreenHandler CurrentScreen;
 ScreenHandler ReturnScreen;
@@ -77,6 +78,12 @@ bool ReturnButtonClicked() {
 void SwitchScreen(ScreenHandler next) {
   ScreenEntry = 1;
   CurrentScreen = next;
+}
+
+void PostNotice(NoticeId notice) {
+  NoticeCode = notice;
+  ScreenRunning = 0;
+  PostGameMessage(MsgNotice);
 }
 
 int ScreenMessageBox(const char* text, const char* caption, int style) {

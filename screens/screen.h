@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "world/notice_state.h"
+
 using ScreenHandler = void (*)();
 
 extern ScreenHandler CurrentScreen;
@@ -49,6 +51,11 @@ bool ReturnButtonClicked();
 
 // Switches to another screen from the next frame on.
 void SwitchScreen(ScreenHandler next);
+
+// Asks the window for a notice the way every screen does: NoticeCode, then
+// ScreenRunning = 0, then WM_USER + 1. The notice's box (if any) shows
+// before the next frame, and most notices let the screens run again after it.
+void PostNotice(NoticeId notice);
 
 // A message box shown by a screen itself, over the display.
 int ScreenMessageBox(const char* text, const char* caption, int style);

@@ -10,29 +10,10 @@ struct ScreenEntryName {
   const char* name;
 };
 
-// Every screen, by the name logs and replay scripts use.
-const ScreenEntryName ScreenNames[] = {
-    {StartPictureScreen, "StartPictureScreen"},
-    {MainMenuScreen, "MainMenuScreen"},
-    {IntroScreen, "IntroScreen"},
-    {NewGameScreen, "NewGameScreen"},
-    {OfficeScreen, "OfficeScreen"},
-    {CommandMenuScreen, "CommandMenuScreen"},
-    {ContractListScreen, "ContractListScreen"},
-    {NegotiationScreen, "NegotiationScreen"},
-    {PlanningScreen, "PlanningScreen"},
-    {PersonnelScreen, "PersonnelScreen"},
-    {DinnerScreen, "DinnerScreen"},
-    {DayPassScreen, "DayPassScreen"},
-    {PrisonScreen, "PrisonScreen"},
-    {TownMapScreen, "TownMapScreen"},
-    {WalkScreen, "WalkScreen"},
-    {JobAgencyScreen, "JobAgencyScreen"},
-    {BankScreen, "BankScreen"},
-    {RankingScreen, "RankingScreen"},
-    {VictoryScreen, "VictoryScreen"},
-    {DonationScreen, "DonationScreen"},
-};
+// Every screen, by the name logs and replay scripts use: its handler's.
+#define KXS_NAME_SCREEN(name) {name, #name},
+const ScreenEntryName ScreenNames[] = {KXS_SCREENS(KXS_NAME_SCREEN)};
+#undef KXS_NAME_SCREEN
 
 }  // namespace
 

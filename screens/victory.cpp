@@ -1,6 +1,5 @@
 // The victory picture: two seconds with the fanfare, then the congratulation
 // (its own sound follows the box) and a day passes. Play goes on.
-#include "app/notice.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -10,7 +9,6 @@
 
 namespace {
 
-constexpr uint8_t NoticeVictory = 7;
 constexpr int32_t VictoryDelay = 2000;
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The player's running job: its daily progress and its evening settlement.
+// The player's job: how it starts, its daily progress and its evening settlement.
 #include "sim/cash.h"
 #include "sim/sim.h"
 #include "sim/sim_notice.h"
@@ -116,4 +116,27 @@ bool BidSucceeds() {
   // bidOdds is a modulus too: below 1 it counts as 1, a certain success.
   const int32_t odds = Player().bidOdds < 1 ? 1 : Player().bidOdds;
   return GameRand() % odds == 0;
+}
+
+bool ConcludeNegotiation() {
+  Company& player = Player();
+  const bool concluded = BidSucceeds() && player.workTicks == 0;
+  if (concluded) {
+    player.workTicks = 1;
+    player.progress = 0;
+    player.isContract = 1;
+    player.jobDays = DDay;
+  } else {
+    player.isContract = 0;
+    player.workTicks = 0;
+  }
+  return concluded;
+}
+
+void StartProduction(int16_t days) {
+  Company& player = Player();
+  DDay = days;
+  player.workTicks = 1;
+  player.progress = 0;
+  player.jobDays = DDay;
 }

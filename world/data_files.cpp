@@ -134,7 +134,7 @@ int LoadGameData() {
   struct Step {
     const char* path;
     void (*read)(DataLineReader*);
-    uint8_t notice;
+    NoticeId notice;
   };
   static const Step steps[] = {
       {CorpFilePath, ReadCompanies, NoticeNoCorpFile},

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "world/notice_state.h"
+
 constexpr int IconSide = 20;
 constexpr int IconBytes = IconSide * IconSide;
 
@@ -12,20 +14,15 @@ extern uint8_t MoneyIcon[IconBytes];
 extern uint8_t LoanIcon[IconBytes];
 extern uint8_t DayIcon[IconBytes];
 
-// Notice codes of the missing data files.
-constexpr uint8_t NoticeNoCorpFile = 100;
-constexpr uint8_t NoticeNoBankFile = 101;
-constexpr uint8_t NoticeNoMainFile = 102;
-constexpr uint8_t NoticeNoManFile = 200;
-
 // Builds a new game's world from the four data files, in the order corp,
 // main, bank, man; paths are relative to the working directory. First the
 // player's typed names are converted to Johab (when PlayerNamesAreWansung).
 // Returns 1 when all four were read: DayCount is then 1 and the status icons
 // are loaded. Returns 0 at the first file that cannot be opened, with
-// NoticeCode set to its code (100 corp, 102 main, 101 bank, 200 man) and
-// what the earlier files gave kept in the tables. This layer posts nothing:
-// the caller posts the notice (WM_USER + 1) on 0.
+// NoticeCode set to that file's notice (NoticeNoCorpFile, NoticeNoMainFile,
+// NoticeNoBankFile, NoticeNoManFile) and what the earlier files gave kept in
+// the tables. This layer posts nothing: the caller posts the notice
+// (WM_USER + 1) on 0.
 int LoadGameData();
 
 // data/money.kxg, data/gugi.kxg, data/day.kxg into MoneyIcon, LoanIcon,

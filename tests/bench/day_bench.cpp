@@ -8,8 +8,7 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/day_report.h"
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"

@@ -1,4 +1,5 @@
-// The job agency: the seeker draw, the list's lines and rows, hiring.
+// The job agency: the list's lines and rows, hiring. The seeker draw is the
+// market's rule (sim_market_test.cpp).
 #include <algorithm>
 #include <string>
 
@@ -15,7 +16,6 @@ std::vector<int32_t> Seekers() { return std::vector<int32_t>(IndexList, IndexLis
 // A seed whose visit draws exactly `wanted` seekers from the world as it is.
 uint32_t SeedForSeekers(int32_t wanted) {
   return SeedWhere([wanted] {
-    SeekerCount = 0;
     DrawJobSeekers();
     return SeekerCount == wanted;
   });
@@ -23,43 +23,6 @@ uint32_t SeedForSeekers(int32_t wanted) {
 
 void AddPersons(int count) {
   for (int i = 0; i < count; ++i) AddPerson(("사람" + std::to_string(i)).c_str(), false);
-}
-
-TEST_F(Agency, TheDrawSkipsEmployedPersonsAndRepeats) {
-  AddPersons(3);
-  Persons[1].employed = 1;
-  for (uint32_t seed = 0; seed < 200; ++seed) {
-    GameSrand(seed);
-    SeekerCount = 0;
-    DrawJobSeekers();
-    std::vector<int32_t> seen = Seekers();
-    EXPECT_LE(SeekerCount, 2);
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 0);
-    std::sort(seen.begin(), seen.end());
-    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end());
-  }
-}
-
-TEST_F(Agency, TheDrawFollowsTheGeneratorInOrder) {
-  AddPersons(50);
-  GameSrand(7);
-  const int draws = GameRand() % 11;
-  std::vector<int32_t> expected;
-  for (int n = 0; n < draws; ++n) {
-    const int32_t c = GameRand() % 50;
-    if (std::find(expected.begin(), expected.end(), c) == expected.end()) expected.push_back(c);
-  }
-  GameSrand(7);
-  SeekerCount = 0;
-  DrawJobSeekers();
-  EXPECT_EQ(Seekers(), expected);
-}
-
-TEST_F(Agency, NobodyToDrawFromGivesAnEmptyList) {
-  GameSrand(3);
-  SeekerCount = 0;
-  DrawJobSeekers();  // no persons at all: no division by their count
-  EXPECT_EQ(SeekerCount, 0);
 }
 
 TEST_F(Agency, ADrawOfNothingShowsTheEmptyLineAndClicksSelectNobody) {
@@ -130,7 +93,6 @@ TEST_F(Agency, HiringTheFirstOfThreeMovesTheOthersUpAndKeepsThemAway) {
   // Later visits never list the hired person.
   for (uint32_t seed = 0; seed < 300; ++seed) {
     GameSrand(seed);
-    SeekerCount = 0;
     DrawJobSeekers();
     const std::vector<int32_t> seen = Seekers();
     ASSERT_EQ(std::count(seen.begin(), seen.end(), hired), 0) << "seed " << seed;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "platform/headless/headless.h"

@@ -70,7 +70,7 @@ class DataFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetWorld();
-    NoticeCode = 0;
+    NoticeCode = NoticeNone;
   }
   void WriteWorld(const std::string& corp, const std::string& man) {
     WriteBytes("data/corp.dat", corp);
@@ -221,10 +221,13 @@ TEST_F(DataFiles, AMissingFileStopsTheLoadWithItsNotice) {
   WriteWorld(CorpFile("3", ThreeCompanies), ManFile("1", {Kim}));
   struct Case {
     const char* path;
-    uint8_t notice;
+    NoticeId notice;
   };
   // In file order: each case also removes the file of the case before.
-  const Case cases[] = {{"face/man.dat", 200}, {"data/bank.dat", 101}, {"data/main.dat", 102}, {"data/corp.dat", 100}};
+  const Case cases[] = {{"face/man.dat", NoticeNoManFile},
+                         {"data/bank.dat", NoticeNoBankFile},
+                         {"data/main.dat", NoticeNoMainFile},
+                         {"data/corp.dat", NoticeNoCorpFile}};
   for (const Case& missing : cases) {
     std::remove(missing.path);
     ResetWorld();

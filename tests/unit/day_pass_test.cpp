@@ -76,11 +76,11 @@ TEST_F(DayPass, WithoutRivalsTheWholeDayRunsInTheEntryFrame) {
   EXPECT_EQ(DayCount, 2);
   EXPECT_EQ(CurrentScreen, OfficeScreen);
   EXPECT_EQ(ScreenRunning, 1);
-  EXPECT_EQ(NoticeCode, 4);
+  EXPECT_EQ(NoticeCode, NoticeDayReport);
   EXPECT_TRUE(BoxesAndSounds().empty());  // a day without events shows nothing
 }
 
-TEST_F(DayPass, TheDayReportComesInItsOrderAndNoticeCodeStaysFour) {
+TEST_F(DayPass, TheDayReportComesInItsOrderAndItsNoticeStays) {
   AddRival("가나상사", 1000000);
   AddRival("다라전자", -1000);  // bankrupt whatever it draws
   AddPerson("일꾼", true, 10, 20);
@@ -103,7 +103,7 @@ TEST_F(DayPass, TheDayReportComesInItsOrderAndNoticeCodeStaysFour) {
                               }));
   EXPECT_EQ(Player().staffCount, 1);
   EXPECT_EQ(CompanyCount, 2);
-  EXPECT_EQ(NoticeCode, 4);
+  EXPECT_EQ(NoticeCode, NoticeDayReport);
   EXPECT_EQ(ScreenRunning, 1);
   EXPECT_EQ(Player().money, 1000 - 3 * 60 + 800);
 }
@@ -154,19 +154,19 @@ TEST_F(DayPass, EqualLetterAndPrisonMonthsGiveOnlyTheLetter) {
   RunDay();
   EXPECT_EQ(LogLines("box ").size(), 1u);
   EXPECT_EQ(CurrentScreen, OfficeScreen);
-  EXPECT_EQ(NoticeCode, 4);
+  EXPECT_EQ(NoticeCode, NoticeDayReport);
 }
 
 TEST_F(DayPass, ReachingThePrisonMonthEndsTheDayWithoutItsReport) {
   AddRival("다라전자", -1000);
   AddPerson("가", true, 100, 100);
   TakeLoan(1);
-  NoticeCode = 4;
+  NoticeCode = NoticeDayReport;
   DayCount = 29;
   RunDay();
   EXPECT_EQ(CurrentScreen, PrisonScreen);
   EXPECT_EQ(ScreenEntry, 1);
-  EXPECT_EQ(NoticeCode, 0);
+  EXPECT_EQ(NoticeCode, NoticeNone);
   EXPECT_EQ(DayCount, 30);
   EXPECT_EQ(Player().money, 1000);  // no payroll
   EXPECT_EQ(ListCount, 0);
@@ -180,7 +180,7 @@ TEST_F(DayPass, ThePrisonShowsItsPictureThenGameOverAndCloses) {
   std::memset(BaseFrame, 7, FrameBytes);
   CurrentScreen = PrisonScreen;
   ScreenEntry = 1;
-  NoticeCode = 0;
+  NoticeCode = NoticeNone;
   ASSERT_TRUE(RunFramesForTest(1));
   EXPECT_EQ(LogLines("sound "), (std::vector<std::string>{"sound sound/001.wav"}));
   // The picture lies over the last screen at (230,179)-(406,300) only.
@@ -205,7 +205,7 @@ TEST_F(DayPass, ThePrisonShowsItsPictureThenGameOverAndCloses) {
 TEST_F(DayPass, NoGameOverBoxWhenANoticeCodeIsSet) {
   CurrentScreen = PrisonScreen;
   ScreenEntry = 1;
-  NoticeCode = 4;
+  NoticeCode = NoticeDayReport;
   int exitCode = -1;
   int passes = 0;
   while (RunLoopPass(&exitCode)) ASSERT_LT(++passes, 400);

@@ -92,7 +92,7 @@ TEST_F(Office, PlanningIsRefusedWhileAJobRuns) {
   PressBand(3);
   EXPECT_TRUE(Logged("sound sound/error.wav"));
   EXPECT_TRUE(Logged("box '_' | 현재 진행중인 일이 있습니다 | ok"));
-  EXPECT_EQ(NoticeCode, 2);
+  EXPECT_EQ(NoticeCode, NoticeRefusal);
   EXPECT_EQ(CurrentScreen, OfficeScreen);
   EXPECT_EQ(AnimState, 0);
 }
@@ -102,7 +102,7 @@ TEST_F(Office, WithoutStaffPersonnelAndDinnerAreRefused) {
   EXPECT_TRUE(Logged("box '_' | 현재 직원이 한명도 없습니다 | ok"));
   PressBand(5);
   EXPECT_TRUE(Logged("box (_) | 회식을 할 필요가 없습니다 | ok"));
-  EXPECT_EQ(NoticeCode, 5);
+  EXPECT_EQ(NoticeCode, NoticeNoStaffForDinner);
 }
 
 TEST_F(Office, ADinnerNeedsItsWholeCost) {
@@ -111,11 +111,11 @@ TEST_F(Office, ADinnerNeedsItsWholeCost) {
   Companies[0].money = 119;
   PressBand(5);
   EXPECT_TRUE(Logged("box (_) | 회식비가 없습니다 | ok"));
-  EXPECT_EQ(NoticeCode, 0);
-  NoticeCode = 77;
+  EXPECT_EQ(NoticeCode, NoticeNoDinnerMoney);
+  NoticeCode = NoticeVictory;  // anything but a dinner's refusal
   Companies[0].money = 120;
   PressBand(5);
-  EXPECT_EQ(NoticeCode, 77);  // no refusal: the dinner would open
+  EXPECT_EQ(NoticeCode, NoticeVictory);  // no refusal: the dinner would open
   EXPECT_EQ(ScreenRunning, 1);
 }
 

@@ -3,7 +3,7 @@
 // either answer.
 #include <string>
 
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/production_plan.h"
 #include "screens/planning.h"
@@ -80,7 +80,7 @@ constexpr const char* Question = "box '_' | 이 내용으로 자체제작을 하
 TEST_F(PlanningVisit, NoStillPassesADay) {
   Ask(639, 200, AnswerNo);
   EXPECT_TRUE(Logged(std::string(Question) + "no"));
-  EXPECT_EQ(NoticeCode, 6);
+  EXPECT_EQ(NoticeCode, NoticeProductionPlan);
   ExpectTheDayPassed();
   EXPECT_EQ(Player().workTicks, 0);
 }

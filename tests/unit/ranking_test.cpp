@@ -106,7 +106,7 @@ TEST_F(RankingBoard, TheVictoryPictureStaysTwoSeconds) {
   // 16 ms a frame: the entry frame starts the clock, and the frame that
   // finds more than 2000 ms raises the notice.
   EXPECT_EQ(FramesOn(VictoryScreen, 500), 1 + 126);
-  EXPECT_EQ(NoticeCode, 7);
+  EXPECT_EQ(NoticeCode, NoticeVictory);
 }
 
 TEST_F(RankingBoard, ARicherRivalMeansADayWithoutVictory) {

@@ -20,13 +20,6 @@ class Jobs : public ::testing::Test {
     Player().isContract = 1;
     Player().jobDays = days;
   }
-  static void StartProduction(int16_t days) {
-    DDay = days;
-    Player().workTicks = 1;
-    Player().progress = 0;
-    Player().isContract = 0;
-    Player().jobDays = days;
-  }
   static void ExpectNoJob() {
     EXPECT_EQ(Player().workTicks, 0);
     EXPECT_EQ(Player().progress, 0);

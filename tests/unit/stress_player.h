@@ -12,7 +12,6 @@
 #include "dialogs/dialogs.h"
 #include "gfx/image.h"
 #include "screens/contract_list.h"
-#include "screens/dinner.h"
 #include "screens/job_agency.h"
 #include "screens/personnel.h"
 #include "screens/screens.h"
@@ -64,8 +63,6 @@ class StressPlayer {
 
   // As the agency's first frame: a fresh list of seekers, then hires.
   void VisitAgency() {
-    for (int32_t k = 0; k < SeekerListEntries; ++k) IndexList[k] = -1;
-    SeekerCount = 0;
     DrawJobSeekers();
     while (SeekerCount > 0 && Companies[PlayerCompany].staffCount < shape_.staffTarget) {
       ListCursor = Roll(SeekerCount);
@@ -77,22 +74,8 @@ class StressPlayer {
   void VisitContractMarket() {
     BuildOffers();
     if (OfferCount <= 0) return;
-    const ContractOffer& offer = Offers[Roll(OfferCount)];
-    JobReward = offer.reward;
-    JobType = offer.jobType;
-    JobClient = offer.client;
-    JobSpare = offer.spare;
-    DDay = offer.days;
-    Company& player = Companies[PlayerCompany];
-    if (BidSucceeds() && player.workTicks == 0) {
-      player.workTicks = 1;
-      player.progress = 0;
-      player.isContract = 1;
-      player.jobDays = DDay;
-    } else {
-      player.isContract = 0;
-      player.workTicks = 0;
-    }
+    AcceptOfferTerms(Offers[Roll(OfferCount)]);
+    ConcludeNegotiation();
   }
 
   // Through the production-plan dialog; now and then a plan too short to
@@ -128,10 +111,8 @@ class StressPlayer {
   // As the office allows it: staff present and the bill covered.
   void HoldDinner() {
     Company& player = Companies[PlayerCompany];
-    const int32_t cost = DinnerCost();
-    if (player.staffCount == 0 || player.money < cost) return;
-    player.money -= cost;
-    RelieveDinnerStress();
+    if (player.staffCount == 0 || player.money < DinnerCost()) return;
+    ::HoldDinner();
   }
 
   // Borrows now and then and repays in part now and then. Once the dunning

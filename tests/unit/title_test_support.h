@@ -17,7 +17,7 @@ class TitleShell : public ::testing::Test {
   void SetUp() override {
     StartTestShell();
     ResetWorld();
-    NoticeCode = 0;
+    NoticeCode = NoticeNone;
   }
 
   // The log lines written since the test began.

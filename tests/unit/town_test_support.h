@@ -20,7 +20,7 @@ class TownShell : public ::testing::Test {
   void SetUp() override {
     StartSmallWorld(5000);
     StartTestShell();
-    NoticeCode = 0;
+    NoticeCode = NoticeNone;
     BankParams.values[1] = 1000;
     BankParams.values[2] = 50000;
     BankParams.values[3] = 3;

@@ -7,7 +7,7 @@
 #include <ctime>
 
 #include "app/app.h"
-#include "app/messages.h"
+#include "screens/messages.h"
 #include "platform/headless/headless.h"
 #include "screens/screen.h"
 

@@ -1,6 +1,6 @@
 #include <deque>
 
-#include "app/messages.h"
+#include "screens/messages.h"
 
 static std::deque<Message> Queue;
 

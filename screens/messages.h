@@ -1,5 +1,7 @@
 // The window messages of the game, with the values Windows gives them, and
-// the game's own message queue that carries them to WindowProc.
+// the game's own message queue that carries them to WindowProc. It lives
+// with the screens because they are what posts to it: the shell above only
+// takes the messages.
 #pragma once
 
 #include <cstdint>
