@@ -1,10 +1,10 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "platform/platform.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 
 uint64_t FramesRun;

@@ -1,9 +1,9 @@
 #include "app/notice_followups.h"
 
-#include "screens/messages.h"
 #include "app/save_game.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 

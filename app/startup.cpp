@@ -2,11 +2,11 @@
 #include <vector>
 
 #include "app/app.h"
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "platform/platform.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/random.h"

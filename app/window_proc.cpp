@@ -1,11 +1,11 @@
 #include <cstdio>
 
 #include "app/app.h"
-#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "platform/platform.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "sim/cash.h"
 #include "world/notice_state.h"

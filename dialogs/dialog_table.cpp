@@ -1,6 +1,6 @@
-#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/resources.h"
+#include "screens/messages.h"
 
 namespace {
 

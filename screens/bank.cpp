@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"

@@ -3,10 +3,10 @@
 // lays the row under the pointer over it.
 #include "screens/command_menu.h"
 
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 

@@ -1,9 +1,9 @@
 #include "screens/main_menu.h"
 
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 

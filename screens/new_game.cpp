@@ -1,10 +1,10 @@
 // The new-game start screen: data/first.kxg with its start button, shown
 // after the name dialog. The button builds the world and opens the office.
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "screens/main_menu.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "world/world.h"

@@ -1,10 +1,10 @@
 // The end of a game lost to the bank: the prison picture over the last
 // screen, two seconds of its sound, "Game Over", and the program closes.
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "platform/platform.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "text/utf8.h"

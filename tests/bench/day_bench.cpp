@@ -8,11 +8,11 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "platform/headless/headless.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"

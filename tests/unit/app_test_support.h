@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "app/app.h"
-#include "screens/messages.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "platform/headless/headless.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 
 inline void StartTestShell() {

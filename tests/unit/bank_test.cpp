@@ -2,10 +2,10 @@
 // they accept. What a loan books is the bank's rule (sim_bank_test.cpp).
 #include <string>
 
-#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/loan.h"
 #include "screens/bank.h"
+#include "screens/messages.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"
 

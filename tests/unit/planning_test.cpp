@@ -3,9 +3,9 @@
 // either answer.
 #include <string>
 
-#include "screens/messages.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/production_plan.h"
+#include "screens/messages.h"
 #include "screens/planning.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"

@@ -7,8 +7,8 @@
 #include <ctime>
 
 #include "app/app.h"
-#include "screens/messages.h"
 #include "platform/headless/headless.h"
+#include "screens/messages.h"
 #include "screens/screen.h"
 
 namespace {
