@@ -7,9 +7,7 @@ if(NOT IS_DIRECTORY "${KXS_WEB_GAME_TREE}/data")
   message(FATAL_ERROR "KXS_WEB_GAME_TREE must name the data tree of a desktop build (build/game)")
 endif()
 
-file(GLOB PLATFORM_WEB CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/web/*.cpp)
-add_library(kxs_platform_web STATIC ${PLATFORM_COMMON} ${PLATFORM_WEB})
-target_include_directories(kxs_platform_web PUBLIC ${CMAKE_SOURCE_DIR})
+kxs_add_backend(web)
 
 # Debian's emcc finds its JavaScript optimiser's modules (acorn) only
 # through NODE_PATH when a newer Node.js than Debian's is installed.
@@ -20,7 +18,8 @@ endif()
 set(KXS_SITE ${CMAKE_BINARY_DIR}/site)
 set(KXS_WEB_PAGE ${CMAKE_SOURCE_DIR}/platform/web)
 add_executable(kxs-web ${CMAKE_SOURCE_DIR}/tools/kxs_web_main.cpp)
-target_link_libraries(kxs-web PRIVATE kxs_game kxs_platform_web)
+target_link_libraries(kxs-web PRIVATE kxs_app)
+kxs_program(kxs-web web)
 set_target_properties(kxs-web PROPERTIES OUTPUT_NAME kxs SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${KXS_SITE})
 # ASYNCIFY lets the flip, boxes and dialogs wait for the browser inside the
 # game's own loop. The data tree is packaged under /pkg; the page links it

@@ -17,7 +17,7 @@ if [ ! -x "$check" ]; then
   grep -q '^KXS_SANITIZE:BOOL=ON' "$build_dir/CMakeCache.txt" 2>/dev/null && flags+=(-fsanitize=address,undefined)
   check=$WORK/sdl_backend_check
   ${CXX:-c++} -std=c++20 -O1 -g -Wall -Wextra -Werror "${flags[@]}" -I"$source_dir" \
-    "$(dirname "$0")/sdl_backend_check.cpp" "$library" $(pkg-config --cflags --libs sdl2 SDL2_ttf) -o "$check" ||
+    "$(dirname "$0")/sdl_backend_check.cpp" "$library" "$build_dir/libkxs_platform_common.a" $(pkg-config --cflags --libs sdl2 SDL2_ttf) -o "$check" ||
     smoke_fail "the check program does not build"
 fi
 
