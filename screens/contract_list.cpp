@@ -17,23 +17,18 @@
 
 namespace {
 
-constexpr uint8_t HeaderColour = 76;
-constexpr uint8_t OfferColour = 63;
-constexpr uint8_t EmptyColour = 120;
-constexpr uint8_t ShadowColour = 0;
-
 void DrawOffers() {
   if (OfferCount <= 0) {
-    DrawText(ComposeFrame, 0, OfferListTop, JohabText(u8"수주정보가 없습니다"), EmptyColour, ShadowColour);
+    DrawText(ComposeFrame, 0, OfferListTop, JohabText(u8"수주정보가 없습니다"), NoOfferColour, OfferShadowColour);
     return;
   }
   DrawText(ComposeFrame, 0, 50,
            JohabText(u8"업체명                             수주내용                  수주비  계약일수"),
-           HeaderColour, ShadowColour);
+           OfferHeaderColour, OfferShadowColour);
   char line[160];
   for (int32_t i = 0; i < OfferCount && i < MaxOffers; ++i) {
     FormatOfferLine(Offers[i], line, sizeof line);
-    DrawText(ComposeFrame, 0, OfferListTop + OfferRowHeight * i, line, OfferColour, ShadowColour);
+    DrawText(ComposeFrame, 0, OfferListTop + OfferRowHeight * i, line, OfferColour, OfferShadowColour);
   }
 }
 

@@ -16,3 +16,9 @@ constexpr int OfferListRight = 479;
 void FormatOfferLine(const ContractOffer& offer, char* text, size_t size);
 // The offer row under (x, y), or -1.
 int OfferRowAt(int32_t x, int32_t y);
+
+// The list's colours; every line has the same shadow.
+constexpr uint8_t OfferHeaderColour = 76;
+constexpr uint8_t OfferColour = 63;
+constexpr uint8_t NoOfferColour = 120;
+constexpr uint8_t OfferShadowColour = 0;

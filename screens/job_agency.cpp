@@ -19,10 +19,6 @@
 
 namespace {
 
-constexpr uint8_t HeaderColour = 76;
-constexpr uint8_t SeekerColour = 248;
-constexpr uint8_t NoSeekerColour = 120;
-constexpr uint8_t ShadowColour = 0;
 constexpr int HeaderY = 50;
 
 int32_t PersonPool() {
@@ -38,16 +34,16 @@ bool ValidSeeker(int32_t row) {
 void DrawSeekerList() {
   if (SeekerCount <= 0) {
     DrawText(ComposeFrame, SeekerListLeft, SeekerListTop, JohabText(u8"현재 구직자가 한명도 없습니다"), NoSeekerColour,
-             ShadowColour);
+             SeekerShadowColour);
     return;
   }
-  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(u8"이름            분류           희망월급"), HeaderColour,
-           ShadowColour);
+  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(u8"이름            분류           희망월급"), SeekerHeaderColour,
+           SeekerShadowColour);
   for (int32_t i = 0; i < SeekerCount; ++i) {
     if (!ValidSeeker(i)) continue;
     char line[160];
     FormatSeekerLine(IndexList[i], line, sizeof line);
-    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop + SeekerLineHeight * i, line, SeekerColour, ShadowColour);
+    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop + SeekerLineHeight * i, line, SeekerColour, SeekerShadowColour);
   }
 }
 

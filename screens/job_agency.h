@@ -20,3 +20,9 @@ int32_t SeekerRowAt(int32_t x, int32_t y);
 void FormatSeekerLine(int32_t index, char* text, size_t size);
 // The hire question for person `index` (Wansung) into MessageText.
 void FormatHireQuestion(int32_t index);
+
+// The list's colours; every line has the same shadow.
+constexpr uint8_t SeekerHeaderColour = 76;
+constexpr uint8_t SeekerColour = 248;
+constexpr uint8_t NoSeekerColour = 120;
+constexpr uint8_t SeekerShadowColour = 0;

@@ -1,5 +1,7 @@
 // The new-game start screen: data/first.kxg with its start button, shown
 // after the name dialog. The button builds the world and opens the office.
+#include "screens/new_game.h"
+
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
@@ -9,9 +11,10 @@
 #include "screens/screens.h"
 #include "world/world.h"
 
+const ButtonRect StartButton = {519, 408, 605, 451};
+
 namespace {
 
-const ButtonRect StartButton = {519, 408, 605, 451};
 constexpr int32_t StartPressDelay = 80;
 
 // The button is released: build the world. On success the office follows;

@@ -36,3 +36,9 @@ void DrawOfficeStatus(uint8_t* frame);
 // Puts the current work picture into frame and counts the player's
 // workTicks on; nothing while no job runs.
 void StepWorkAnimation(uint8_t* frame);
+
+// The status lines' and the job line's colours and shadows.
+constexpr uint8_t StatusColour = 0;
+constexpr uint8_t StatusShadow = 248;
+constexpr uint8_t JobColour = 77;
+constexpr uint8_t JobShadow = 0;

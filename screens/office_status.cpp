@@ -14,11 +14,6 @@ uint8_t WorkAnimImage[WorkImageWidth * WorkImageHeight];
 
 namespace {
 
-constexpr uint8_t StatusColour = 0;
-constexpr uint8_t StatusShadow = 248;
-constexpr uint8_t JobColour = 77;
-constexpr uint8_t JobShadow = 0;
-
 void LoadWorkPicture(int number) {
   char path[24];
   std::snprintf(path, sizeof path, "data/work%d.kxg", number);

@@ -118,7 +118,7 @@ void BuildStaffList() {
 void PersonnelScreen() {
   if (ScreenEntry != 0) Enter();
   CopyDwords(ComposeFrame, BaseFrame, FrameBytes / 4);
-  TextColour = 0;
+  TextColour = EmployeeNameColour;
   if (HasShownEmployee()) DrawTextPlain(ComposeFrame, NameX, NameY, Persons[ShownEmployee()].name);
   DrawCursor(ComposeFrame);
   // Presented before the click is handled: its effect shows next frame.

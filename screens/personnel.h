@@ -26,3 +26,6 @@ enum PersonnelArea {
 PersonnelArea PersonnelAreaAt(int32_t x, int32_t y);
 // The player's employees into IndexList and ListCount, in pool order.
 void BuildStaffList();
+
+// The shown employee's name is drawn without a shadow.
+constexpr uint8_t EmployeeNameColour = 0;

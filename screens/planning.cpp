@@ -13,14 +13,10 @@
 
 namespace {
 
-constexpr uint8_t HeaderColour = 8;
-constexpr uint8_t KindColour = 248;
-constexpr uint8_t ShadowColour = 0;
-
 void DrawKinds() {
-  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), HeaderColour, ShadowColour);
+  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), PlanningHeaderColour, PlanningShadowColour);
   for (int i = 0; i < JobTypeCount; ++i) {
-    DrawText(ComposeFrame, PlanningListLeft, PlanningListTop + 20 * i, JobTypeNames[i], KindColour, ShadowColour);
+    DrawText(ComposeFrame, PlanningListLeft, PlanningListTop + 20 * i, JobTypeNames[i], PlanningKindColour, PlanningShadowColour);
   }
 }
 

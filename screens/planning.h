@@ -12,3 +12,8 @@ constexpr int PlanningListTop = 80;
 constexpr int PlanningListBottom = 200;
 
 bool PlanningListAt(int32_t x, int32_t y);
+
+// The list's colours; every line has the same shadow.
+constexpr uint8_t PlanningHeaderColour = 8;
+constexpr uint8_t PlanningKindColour = 248;
+constexpr uint8_t PlanningShadowColour = 0;

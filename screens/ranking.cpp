@@ -20,9 +20,6 @@
 
 namespace {
 
-constexpr uint8_t HeaderColour = 77;
-constexpr uint8_t RowColour = 213;
-constexpr uint8_t ShadowColour = 0;
 constexpr int BoardLeft = 10;
 constexpr int HeaderTop = 20;
 constexpr int RowsTop = 40;
@@ -53,14 +50,14 @@ void Leave() {
 }
 
 void DrawBoard() {
-  DrawText(ComposeFrame, BoardLeft, HeaderTop, JohabText(u8"순위   회사명                         자산"), HeaderColour,
-           ShadowColour);
+  DrawText(ComposeFrame, BoardLeft, HeaderTop, JohabText(u8"순위   회사명                         자산"), RankingHeaderColour,
+           RankingShadowColour);
   const int32_t first = RankingPageFirst(ListCount);
   const int32_t rows = RankingPageRowCount(ListCount);
   for (int32_t k = 0; k < rows; ++k) {
     char line[128];
     FormatRankingRow(first + k, line, sizeof line);
-    DrawText(ComposeFrame, BoardLeft, RowsTop + RowHeight * k, line, RowColour, ShadowColour);
+    DrawText(ComposeFrame, BoardLeft, RowsTop + RowHeight * k, line, RankingRowColour, RankingShadowColour);
   }
 }
 

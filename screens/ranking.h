@@ -14,3 +14,8 @@ int32_t RankingPageRowCount(int32_t page);
 // One row of the board (Johab): the place (1-based), name and money of
 // ranking entry `entry`.
 void FormatRankingRow(int32_t entry, char* text, size_t size);
+
+// The board's colours; every line has the same shadow.
+constexpr uint8_t RankingHeaderColour = 77;
+constexpr uint8_t RankingRowColour = 213;
+constexpr uint8_t RankingShadowColour = 0;

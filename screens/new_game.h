@@ -1,0 +1,6 @@
+// The new-game start screen: data/first.kxg with its start button.
+#pragma once
+
+#include "screens/screen.h"
+
+extern const ButtonRect StartButton;
