@@ -37,13 +37,14 @@ void DrawSeekerList() {
              SeekerShadowColour);
     return;
   }
-  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(u8"이름            분류           희망월급"), SeekerHeaderColour,
-           SeekerShadowColour);
+  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(u8"이름            분류           희망월급"),
+           SeekerHeaderColour, SeekerShadowColour);
   for (int32_t i = 0; i < SeekerCount; ++i) {
     if (!ValidSeeker(i)) continue;
     char line[160];
     FormatSeekerLine(IndexList[i], line, sizeof line);
-    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop + SeekerLineHeight * i, line, SeekerColour, SeekerShadowColour);
+    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop + SeekerLineHeight * i, line, SeekerColour,
+             SeekerShadowColour);
   }
 }
 

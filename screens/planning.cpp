@@ -14,9 +14,11 @@
 namespace {
 
 void DrawKinds() {
-  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), PlanningHeaderColour, PlanningShadowColour);
+  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), PlanningHeaderColour,
+           PlanningShadowColour);
   for (int i = 0; i < JobTypeCount; ++i) {
-    DrawText(ComposeFrame, PlanningListLeft, PlanningListTop + 20 * i, JobTypeNames[i], PlanningKindColour, PlanningShadowColour);
+    DrawText(ComposeFrame, PlanningListLeft, PlanningListTop + 20 * i, JobTypeNames[i], PlanningKindColour,
+             PlanningShadowColour);
   }
 }
 

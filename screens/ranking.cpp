@@ -50,8 +50,8 @@ void Leave() {
 }
 
 void DrawBoard() {
-  DrawText(ComposeFrame, BoardLeft, HeaderTop, JohabText(u8"순위   회사명                         자산"), RankingHeaderColour,
-           RankingShadowColour);
+  DrawText(ComposeFrame, BoardLeft, HeaderTop, JohabText(u8"순위   회사명                         자산"),
+           RankingHeaderColour, RankingShadowColour);
   const int32_t first = RankingPageFirst(ListCount);
   const int32_t rows = RankingPageRowCount(ListCount);
   for (int32_t k = 0; k < rows; ++k) {

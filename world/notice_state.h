@@ -13,20 +13,20 @@ enum NoticeId : uint8_t {
   // (the value is the dinner's too; a code is only read when posted).
   NoticeNone = 0,
   NoticeNoDinnerMoney = 0,
-  NoticeReport = 1,            // MessageText under "^_^"
-  NoticeRefusal = 2,           // MessageText under "'_'"
-  NoticeHire = 3,              // MessageText as a question; Yes hires
-  NoticeDayReport = 4,         // no box: the evening's rules
+  NoticeReport = 1,     // MessageText under "^_^"
+  NoticeRefusal = 2,    // MessageText under "'_'"
+  NoticeHire = 3,       // MessageText as a question; Yes hires
+  NoticeDayReport = 4,  // no box: the evening's rules
   NoticeNoStaffForDinner = 5,
-  NoticeProductionPlan = 6,    // Yes opens the production plan
+  NoticeProductionPlan = 6,  // Yes opens the production plan
   NoticeVictory = 7,
-  NoticeNewGame = 8,           // Yes starts a new game
-  NoticeLoadGame = 50,         // no box: loads the saved game
-  NoticeSaveGame = 51,         // no box: saves the game
+  NoticeNewGame = 8,    // Yes starts a new game
+  NoticeLoadGame = 50,  // no box: loads the saved game
+  NoticeSaveGame = 51,  // no box: saves the game
   NoticeNoCorpFile = 100,
   NoticeNoBankFile = 101,
   NoticeNoMainFile = 102,
-  NoticeNoManFile = 200,       // "one of the files is missing"
+  NoticeNoManFile = 200,  // "one of the files is missing"
   NoticeNotSupported = 201,
 };
 

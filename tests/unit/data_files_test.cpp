@@ -225,9 +225,9 @@ TEST_F(DataFiles, AMissingFileStopsTheLoadWithItsNotice) {
   };
   // In file order: each case also removes the file of the case before.
   const Case cases[] = {{"face/man.dat", NoticeNoManFile},
-                         {"data/bank.dat", NoticeNoBankFile},
-                         {"data/main.dat", NoticeNoMainFile},
-                         {"data/corp.dat", NoticeNoCorpFile}};
+                        {"data/bank.dat", NoticeNoBankFile},
+                        {"data/main.dat", NoticeNoMainFile},
+                        {"data/corp.dat", NoticeNoCorpFile}};
   for (const Case& missing : cases) {
     std::remove(missing.path);
     ResetWorld();

@@ -55,7 +55,7 @@ std::map<Key, Hit> ScreenHotAreas() {
     hits[{"data/commbar.kxg", rows[row - 1]}] = [row](int x, int y) { return CommandMenuRowAt(x, y) == row; };
   }
   const std::pair<const char*, PersonnelArea> care[] = {
-      {"CLOSE", PersonnelClose},     {"NEXT", PersonnelNext},   {"PREV", PersonnelPrevious}, {"PROMO", PersonnelPromote},
+      {"CLOSE", PersonnelClose},   {"NEXT", PersonnelNext},   {"PREV", PersonnelPrevious}, {"PROMO", PersonnelPromote},
       {"RETIRE", PersonnelRetire}, {"RAISE", PersonnelRaise}, {"CUT", PersonnelCut}};
   for (const auto& [label, area] : care) {
     hits[{"data/care.kxg", label}] = [area](int x, int y) { return PersonnelAreaAt(x, y) == area; };
@@ -72,8 +72,8 @@ std::map<Key, Hit> ScreenHotAreas() {
     return OfferRowAt(x, y) >= 0;
   };
   hits[{"data/self.kxg", "project kinds"}] = [](int x, int y) { return PlanningListAt(x, y); };
-  for (const char* picture : {"data/man001.kxg", "data/info.kxg", "data/bill001.kxg", "data/bank001.kxg",
-                              "data/self.kxg"}) {
+  for (const char* picture :
+       {"data/man001.kxg", "data/info.kxg", "data/bill001.kxg", "data/bank001.kxg", "data/self.kxg"}) {
     hits[{picture, "RETURN"}] = InRect(ReturnButton);
   }
   hits[{"data/bank001.kxg", "BORROW"}] = InRect(BorrowButton);

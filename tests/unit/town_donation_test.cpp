@@ -16,7 +16,7 @@ TEST_F(Donation, ADebtIsReportedAsGivenIn32Bits) {
   FramesOn(DonationScreen);
   ASSERT_TRUE(RunFramesForTest(1));
   EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box ^_^ | 양로원에 -250을 기부했습니다 | ok",
-                                                         "box ^_^ | 양로원에 -7을 기부했습니다 | ok"}));
+                                                        "box ^_^ | 양로원에 -7을 기부했습니다 | ok"}));
 }
 
 TEST_F(Donation, TheVisitShowsTheHomeForASecondThenReportsAndPassesADay) {
