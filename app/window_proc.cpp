@@ -76,15 +76,12 @@ int32_t WindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
       InputEvent = ClickEvent;
       MouseClick = 1;
       return 0;
-    case MsgNameDialog:
-    case MsgLoanDialog:
-    case MsgRepayDialog:
-      OpenDialogFor(message);
-      return 0;
     case MsgNotice:
       ShowNotice();
       return 0;
     default:
+      // A screen's request for a dialog; any other message is let go.
+      OpenDialogFor(message);
       return 0;
   }
 }
