@@ -1,5 +1,6 @@
-// Notice 6 answered Yes: the production plan, then the day the planning
-// screen already chose. The dialog lets the screens run again when it closes.
+// NoticeProductionPlan answered Yes: the production plan, then the day the
+// planning screen already chose. The dialog lets the screens run again when
+// it closes.
 #include "app/notice_followups.h"
 #include "dialogs/dialogs.h"
 #include "screens/screen.h"

@@ -1,5 +1,5 @@
-// The one saved game, cur/kxs.sav: the notice follow-ups of codes 51 (save)
-// and 50 (load). Both report in message boxes of their own.
+// The one saved game, cur/kxs.sav: the follow-ups of NoticeSaveGame and
+// NoticeLoadGame. Both report in message boxes of their own.
 #pragma once
 
 constexpr const char* SaveFilePath = "cur/kxs.sav";

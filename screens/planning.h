@@ -1,6 +1,6 @@
 // Project planning: the six kinds of in-house production; a click on the
-// list asks whether to start one (notice 6), whose days the production-plan
-// dialog takes.
+// list asks whether to start one (NoticeProductionPlan), whose days the
+// production-plan dialog takes.
 #pragma once
 
 #include <cstdint>

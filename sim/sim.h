@@ -29,7 +29,7 @@ enum PlayersDay {
 // The calendar, the job's progress, the loan's month and, unless the day
 // ends in prison, the staff's day with the month end's payroll.
 PlayersDay PassPlayersDay();
-// The evening (notice 4): bankruptcies, the removal of the bankrupt, the
+// The evening (NoticeDayReport): bankruptcies, the removal of the bankrupt, the
 // leavers and the job's settlement, each with its boxes.
 void DayReport();
 
