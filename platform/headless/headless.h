@@ -46,12 +46,10 @@ const std::string& HeadlessFailure();
 
 // Frames flipped since the last reset.
 uint64_t HeadlessFlipCount();
-// The last flipped picture (640x480 palette indices) and its palette.
+// The last flipped picture (640x480 palette indices).
 const uint8_t* HeadlessLastFrame();
-const uint8_t* HeadlessLastFramePalette();
 // Writes the last flipped picture as an RGB PNG through the same palette
 // expansion as the window.
 bool HeadlessWriteSnapshot(const char* path);
 
 bool HeadlessPointerVisible();
-const std::string& HeadlessLastSound();
