@@ -12,6 +12,9 @@
 constexpr int MaxBoxTextBytes = 4096;
 constexpr int MaxBoxLines = 24;
 constexpr int MaxBoxCaptionBytes = 256;
+// The text's font size and the widest line, in pixels.
+constexpr int BoxFontPixels = 12;
+constexpr int MaxBoxLineWidth = 500;
 
 struct BoxStyle {
   bool yesNo;     // Yes and No, else OK

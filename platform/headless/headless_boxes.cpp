@@ -2,7 +2,7 @@
 #include "platform/field_text.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
-#include "platform/headless/log_text.h"
+#include "platform/headless/headless_log_text.h"
 
 static const char* AnswerName(int answer) {
   switch (answer) {

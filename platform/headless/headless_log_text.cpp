@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "platform/headless/log_text.h"
+#include "platform/headless/headless_log_text.h"
 #include "platform/wansung.h"
 
 std::string HeadlessLogText(const char* wansung) {

@@ -14,13 +14,12 @@ using namespace sdl_backend;
 
 namespace {
 
-const int FontSize = 12;
+const int FontSize = BoxFontPixels;
 const int Border = 3;
 const int TitleHeight = 18;
 const int Margin = 12;
 const int IconSize = 32;
 const int ButtonWidth = 75, ButtonHeight = 23, ButtonGap = 6;
-const int MaxTextWidth = 500;
 
 struct Box {
   BoxStyle style;
@@ -197,7 +196,7 @@ int PlatformMessageBox(const char* text, const char* caption, int style) {
   box.pressedInside = false;
   box.answer = 0;
   if (!SdlVideoUp()) return Unshown(box, text);
-  box.lines = BoxLinesUtf8(text, MaxTextWidth, MeasureLine, nullptr);
+  box.lines = BoxLinesUtf8(text, MaxBoxLineWidth, MeasureLine, nullptr);
   Measure(&box);
   if (!ModalBegin(box.width, box.height, box.caption.c_str())) return Unshown(box, text);
   ModalPushLayer(DrawBox, &box);
