@@ -26,7 +26,9 @@ void HeadlessSetCalendarSeconds(int64_t seconds);
 void HeadlessQueueBoxAnswer(int answer);
 
 // Field texts (UTF-8, in the order of the template's edit fields) and the
-// closing button (1 OK, 2 Cancel) for the next dialog command.
+// closing button (1 OK, 2 Cancel) for the next dialog command. Each text is
+// typed as a player types it: characters without a Wansung code are left
+// out, and typing stops at the field's byte limit.
 void HeadlessQueueDialog(const std::vector<std::string>& fieldsUtf8, int button);
 
 // Pretends that another instance of the game runs.

@@ -2,9 +2,9 @@
 // elements (edit fields are <input>s, so the browser's IME types Korean) at
 // the places, in the font size and with the texts the shared rules give, and
 // the dialog procedure runs here on every command the player gives. The
-// page is told what Enter sends with each control focused and what Escape
-// sends; a field's text stays within its Wansung byte limit through
-// KxsWebFieldText, the shared rule.
+// page is told what Enter sends with each control focused, what Escape
+// sends and where Tab and Shift+Tab move the focus; a field's text stays
+// within its Wansung byte limit through KxsWebFieldText, the shared rule.
 #include <emscripten/emscripten.h>
 
 #include <string>
@@ -40,12 +40,13 @@ EM_JS(void, web_dialog_open, (int x, int y, int width, int height, int fontPixel
   KXS.dialogOpen(x, y, width, height, fontPixels, border);
 });
 EM_JS(void, web_dialog_add, (const char* kind, int isDefault, int centred, int sunken, int x, int y, int width,
-                             int height, const char* text, int limit, int command, int enterCommand), {
+                             int height, const char* text, int limit, int command, int enterCommand, int next,
+                             int previous), {
   KXS.dialogAdd(UTF8ToString(kind), isDefault != 0, centred != 0, sunken != 0, x, y, width, height,
-                UTF8ToString(text), limit, command, enterCommand);
+                UTF8ToString(text), limit, command, enterCommand, next, previous);
 });
-EM_JS(void, web_dialog_show, (int focus, int enterCommand, int escapeCommand), {
-  KXS.dialogShow(focus, enterCommand, escapeCommand);
+EM_JS(void, web_dialog_show, (int focus, int enterCommand, int escapeCommand, int first, int last), {
+  KXS.dialogShow(focus, enterCommand, escapeCommand, first, last);
 });
 EM_ASYNC_JS(int, web_dialog_wait, (), { return await KXS.dialogWait(); });
 EM_JS(void, web_dialog_close, (), { KXS.dialogClose(); });
@@ -75,11 +76,13 @@ int PlatformRunDialog(const DialogTemplate* t, DialogProcedure procedure) {
     const DialogRect r = DialogControlRect(t, i);
     web_dialog_add(KindName(c.kind), i == shownDefault, (c.flags & DialogAlignCentre) != 0,
                    (c.flags & DialogBorder) != 0, r.x, r.y, r.width, r.height, Shown(c, dialog.texts.back()).c_str(),
-                   FieldByteLimit(c.maxBytes), c.id, DialogEnterCommand(t, i));
+                   FieldByteLimit(c.maxBytes), c.id, DialogEnterCommand(t, i), DialogNextFocus(t, i, 1),
+                   DialogNextFocus(t, i, -1));
   }
   procedure(&dialog, DialogInit, 0);
   if (!dialog.ended) {
-    web_dialog_show(DialogInitialFocus(t), DialogEnterCommand(t, -1), DialogCancelCommand);
+    web_dialog_show(DialogInitialFocus(t), DialogEnterCommand(t, -1), DialogCancelCommand, DialogNextFocus(t, -1, 1),
+                    DialogNextFocus(t, -1, -1));
     while (!dialog.ended) procedure(&dialog, DialogCommand, web_dialog_wait());
   }
   web_dialog_close();

@@ -280,7 +280,7 @@ var KXS = (function () {
     frame.style.top = y - border + 'px';
     frame.style.width = width + 'px';
     frame.style.height = height + 'px';
-    dialog = { frame: frame, controls: [], enter: [], focusable: [], waiter: null, modal: null, pending: [] };
+    dialog = { frame: frame, controls: [], enter: [], tab: [], waiter: null, modal: null, pending: [] };
   }
   function place(e, x, y, width, height) {
     e.style.left = x + 'px';
@@ -300,7 +300,8 @@ var KXS = (function () {
     stackRestore(stack);
     if (kept !== input.value) input.value = kept;
   }
-  function dialogAdd(kind, isDefault, centred, sunken, x, y, width, height, text, limit, command, enterCommand) {
+  function dialogAdd(kind, isDefault, centred, sunken, x, y, width, height, text, limit, command, enterCommand, next,
+    previous) {
     const d = dialog;
     let e;
     if (kind === 'edit') {
@@ -323,25 +324,33 @@ var KXS = (function () {
     place(e, x, y, width, height);
     d.controls.push(e);
     d.enter.push(enterCommand);
+    d.tab.push([next, previous]);
     d.frame.appendChild(e);
   }
   function dialogCommand(command) {
     if (!dialog || modals[modals.length - 1] !== dialog.modal) return;
     if (dialog.waiter) { const w = dialog.waiter; dialog.waiter = null; w(command); } else dialog.pending.push(command);
   }
-  function dialogShow(focus, enterCommand, escapeCommand) {
+  // A field entered by Tab, or first, has its whole text selected, so that
+  // typing replaces the "0" it starts with (as on the desktop).
+  function enter(e) {
+    if (!e) return;
+    e.focus();
+    if (e.tagName === 'INPUT') e.select();
+  }
+  function dialogShow(focus, enterCommand, escapeCommand, first, last) {
     const d = dialog;
     d.modal = openModal(d.frame, (e) => {
       if (e.isComposing || e.keyCode === 229) return;
+      const i = d.controls.indexOf(document.activeElement);
       if (e.key === 'Escape') dialogCommand(escapeCommand);
-      else if (e.key === 'Enter') {
-        const i = d.controls.indexOf(document.activeElement);
-        dialogCommand(i >= 0 ? d.enter[i] : enterCommand);
-      } else return;
+      else if (e.key === 'Enter') dialogCommand(i >= 0 ? d.enter[i] : enterCommand);
+      else if (e.key === 'Tab') enter(d.controls[i >= 0 ? d.tab[i][e.shiftKey ? 1 : 0] : (e.shiftKey ? last : first)]);
+      else return;
       e.preventDefault();
       e.stopPropagation();
     });
-    d.modal.focus = () => (d.controls[focus] || d.frame).focus();
+    d.modal.focus = () => enter(d.controls[focus] || d.frame);
     showPointer(true);
     d.modal.focus();
   }
