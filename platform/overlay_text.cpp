@@ -2,7 +2,7 @@
 #include "platform/palette_expand.h"
 #include "platform/platform.h"
 
-// Both backends share this: the text goes into the locked 8-bit back buffer,
+// Every backend shares this: the text goes into the locked 8-bit back buffer,
 // as text written through a device context of an 8-bit surface would.
 bool PlatformBackBufferText(int x, int y, const char* text, uint8_t r, uint8_t g, uint8_t b) {
   uint8_t* pixels = nullptr;

@@ -1,8 +1,10 @@
 // What the game asks of the operating system. This header is the whole
-// interface; platform/sdl/ and platform/headless/ are its two backends and
-// exactly one of them is linked into each program. Nothing here knows the
-// game: texts are plain byte strings (Wansung where a person reads them),
-// pictures are 8-bit palette indices.
+// interface; each backend (platform/sdl/, platform/web/, platform/headless/)
+// implements it, and exactly one is linked into each program. What the
+// backends share (the rules of boxes, dialogs, fields, Wansung and the event
+// queue) is in the other headers of platform/. Nothing here knows the game:
+// texts are plain byte strings (Wansung where a person reads them), pictures
+// are 8-bit palette indices.
 #pragma once
 
 #include <cstdint>
@@ -152,18 +154,22 @@ struct DialogWindow;  // one running dialog, owned by the backend
 enum DialogMessage { DialogInit = 0, DialogCommand = 1 };
 
 // Called with DialogInit once before the dialog is shown and with
-// DialogCommand and the id of a pressed button (1 also for Enter, 2 also for
-// Escape). Returns true when it handled the message.
+// DialogCommand and the id of a pressed button (Enter sends the focused
+// button's, else the default button's or 1; Escape sends 2). Returns true
+// when it handled the message.
 using DialogProcedure = bool (*)(DialogWindow* dialog, DialogMessage message, int id);
 
 // Runs the dialog until the procedure ends it; returns the value given to
-// PlatformEndDialog.
+// PlatformEndDialog, or -1 at once for a template that cannot run (more than
+// 255 controls, a negative count, no controls behind the count).
 int PlatformRunDialog(const DialogTemplate* dialogTemplate, DialogProcedure procedure);
-// Copies at most size - 1 bytes of the control's text (Wansung) and a NUL.
+// Copies at most size - 1 bytes of the control's text (Wansung) and a NUL,
+// never part of a character. An edit field holds at most its byte limit.
 void PlatformGetDialogText(DialogWindow* dialog, int controlId, char* buffer, int size);
 void PlatformSetDialogText(DialogWindow* dialog, int controlId, const char* text);
 void PlatformEndDialog(DialogWindow* dialog, int result);
 
-// Pixel rectangle of a dialog or control from dialog units, as Windows does.
+// Pixel rectangle of a dialog or control from dialog units, as Windows does
+// (platform/dialog_rules.cpp).
 int DialogUnitsToPixelsX(const DialogTemplate* dialogTemplate, int units);
 int DialogUnitsToPixelsY(const DialogTemplate* dialogTemplate, int units);

@@ -26,7 +26,9 @@ void HeadlessSetCalendarSeconds(int64_t seconds);
 void HeadlessQueueBoxAnswer(int answer);
 
 // Field texts (UTF-8, in the order of the template's edit fields) and the
-// closing button (1 OK, 2 Cancel) for the next dialog command.
+// closing button (1 OK, 2 Cancel) for the next dialog command. Each text is
+// typed as a player types it: characters without a Wansung code are left
+// out, and typing stops at the field's byte limit.
 void HeadlessQueueDialog(const std::vector<std::string>& fieldsUtf8, int button);
 
 // Pretends that another instance of the game runs.
@@ -46,12 +48,10 @@ const std::string& HeadlessFailure();
 
 // Frames flipped since the last reset.
 uint64_t HeadlessFlipCount();
-// The last flipped picture (640x480 palette indices) and its palette.
+// The last flipped picture (640x480 palette indices).
 const uint8_t* HeadlessLastFrame();
-const uint8_t* HeadlessLastFramePalette();
 // Writes the last flipped picture as an RGB PNG through the same palette
 // expansion as the window.
 bool HeadlessWriteSnapshot(const char* path);
 
 bool HeadlessPointerVisible();
-const std::string& HeadlessLastSound();

@@ -62,4 +62,3 @@ const char* PlatformLastError() { return "the headless display takes only 640x48
 
 uint64_t HeadlessFlipCount() { return Headless().flips; }
 const uint8_t* HeadlessLastFrame() { return Headless().lastFrame.data(); }
-const uint8_t* HeadlessLastFramePalette() { return Headless().lastFramePalette; }

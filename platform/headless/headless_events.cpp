@@ -31,8 +31,5 @@ void PlatformShowPointer(bool visible) { Headless().pointerVisible = visible; }
 bool HeadlessPointerVisible() { return Headless().pointerVisible; }
 
 void PlatformPlaySound(const char* path, bool loop) {
-  Headless().lastSound = path;
-  HeadlessLog(std::string("sound ") + path + (loop ? " loop" : ""));
+  HeadlessLog(std::string("sound ") + (path ? path : "") + (loop ? " loop" : ""));
 }
-
-const std::string& HeadlessLastSound() { return Headless().lastSound; }

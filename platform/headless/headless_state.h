@@ -32,7 +32,6 @@ struct HeadlessState {
   std::deque<QueuedDialog> dialogs;
   bool otherInstance = false;
   bool pointerVisible = true;
-  std::string lastSound;
   std::vector<std::string> log;
   std::FILE* logFile = nullptr;
   std::string failure;

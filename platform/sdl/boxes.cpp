@@ -4,29 +4,27 @@
 #include <string>
 #include <vector>
 
+#include "platform/box_rules.h"
+#include "platform/field_text.h"
 #include "platform/sdl/sdl_internal.h"
 #include "platform/sdl/ui_draw.h"
-#include "platform/sdl/wansung.h"
+#include "platform/wansung.h"
 
 using namespace sdl_backend;
 
 namespace {
 
-const int FontSize = 12;
+const int FontSize = BoxFontPixels;
 const int Border = 3;
 const int TitleHeight = 18;
 const int Margin = 12;
 const int IconSize = 32;
 const int ButtonWidth = 75, ButtonHeight = 23, ButtonGap = 6;
-const int MaxTextWidth = 500;
-const int MaxLines = 24;
-const size_t MaxTextBytes = 4096;
 
 struct Box {
+  BoxStyle style;
   std::string caption;               // UTF-8
   std::vector<std::string> lines;    // UTF-8, wrapped
-  bool yesNo;
-  bool stopIcon;
   int focus;                         // button index
   int pressed;                       // button held down with the mouse, -1 none
   bool pressedInside;
@@ -34,61 +32,15 @@ struct Box {
   int width, height;                 // the whole box
 };
 
-// Breaks one line where it would pass the widest text a box takes: after the
-// last blank that fits, else between characters.
-void WrapLine(const std::string& line, std::vector<std::string>* out) {
-  size_t start = 0;
-  while (start < line.size() && out->size() < size_t(MaxLines)) {
-    size_t end = start, lastBlank = std::string::npos;
-    while (end < line.size()) {
-      const size_t next = end + size_t(Utf8CharLength(line.data() + end, line.size() - end));
-      if (UiTextWidth(FontSize, false, line.substr(start, next - start).c_str()) > MaxTextWidth && end > start) break;
-      if (line[end] == ' ') lastBlank = end;
-      end = next;
-    }
-    if (end < line.size() && lastBlank != std::string::npos && lastBlank > start) end = lastBlank + 1;
-    out->push_back(line.substr(start, end - start));
-    start = end;
-  }
-  if (line.empty() && out->size() < size_t(MaxLines)) out->push_back(std::string());
-}
+int MeasureLine(const char* utf8, void*) { return UiTextWidth(FontSize, false, utf8); }
 
-std::vector<std::string> LinesOf(const char* wansung) {
-  std::string text = wansung ? std::string(wansung) : std::string();
-  if (text.size() > MaxTextBytes) text.resize(MaxTextBytes);
-  const std::string utf8 = WansungToUtf8(text);
-  std::vector<std::string> lines;
-  std::string line;
-  for (size_t i = 0; i <= utf8.size(); ++i) {
-    const char c = i < utf8.size() ? utf8[i] : '\n';
-    if (c == '\r') continue;
-    if (c == '\n') {
-      WrapLine(line, &lines);
-      line.clear();
-      continue;
-    }
-    line.push_back(c == '\t' ? ' ' : c);
-  }
-  return lines;
-}
+int ButtonCount(const Box& box) { return BoxButtonCount(box.style); }
 
-int ButtonCount(const Box& box) { return box.yesNo ? 2 : 1; }
-
-const char* ButtonLabel(const Box& box, int index) {
-  if (!box.yesNo) return "확인";
-  return index == 0 ? "예(Y)" : "아니오(N)";
-}
-
-int ButtonAnswer(const Box& box, int index) {
-  if (!box.yesNo) return AnswerOk;
-  return index == 0 ? AnswerYes : AnswerNo;
-}
-
-int TextLeft(const Box& box) { return Margin + (box.stopIcon ? IconSize + Margin : 0); }
+int TextLeft(const Box& box) { return Margin + (box.style.stopIcon ? IconSize + Margin : 0); }
 
 int TextBlockHeight(const Box& box) {
   const int text = int(box.lines.size()) * UiLineHeight(FontSize, false);
-  return box.stopIcon && text < IconSize ? IconSize : text;
+  return box.style.stopIcon && text < IconSize ? IconSize : text;
 }
 
 void Measure(Box* box) {
@@ -132,7 +84,7 @@ void DrawBox(void* context, UiCanvas* canvas, bool top) {
   UiClip(canvas, nullptr);
   const int blockTop = title.y + TitleHeight + Margin;
   const int blockHeight = TextBlockHeight(box);
-  if (box.stopIcon) UiStopIcon(canvas, f.x + Border + Margin, blockTop);
+  if (box.style.stopIcon) UiStopIcon(canvas, f.x + Border + Margin, blockTop);
   const int lineHeight = UiLineHeight(FontSize, false);
   int y = blockTop + (blockHeight - int(box.lines.size()) * lineHeight) / 2;
   const UiRect inside{f.x + Border, f.y + Border, f.w - 2 * Border, f.h - 2 * Border};
@@ -144,7 +96,7 @@ void DrawBox(void* context, UiCanvas* canvas, bool top) {
   UiClip(canvas, nullptr);
   for (int i = 0; i < ButtonCount(box); ++i) {
     const bool pressed = box.pressed == i && box.pressedInside;
-    UiButton(canvas, ButtonRect(box, i), ButtonLabel(box, i), FontSize, top && box.focus == i, pressed,
+    UiButton(canvas, ButtonRect(box, i), BoxButtonLabel(box.style, i), FontSize, top && box.focus == i, pressed,
              top && box.focus == i);
   }
 }
@@ -158,33 +110,31 @@ int ButtonAt(const Box& box, int windowX, int windowY) {
   return -1;
 }
 
-void HandleKey(Box* box, const SDL_Keysym& key) {
+// The keys a box answers to, by the shared rule; -1 for others.
+int BoxKeyOf(const SDL_Keysym& key) {
   switch (key.sym) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE:
-      box->answer = ButtonAnswer(*box, box->focus);
-      break;
-    case SDLK_ESCAPE:
-      box->answer = box->yesNo ? AnswerNo : AnswerOk;
-      break;
+    case SDLK_KP_ENTER: return BoxKeyEnter;
+    case SDLK_SPACE: return BoxKeySpace;
+    case SDLK_ESCAPE: return BoxKeyEscape;
+    case SDLK_y: return BoxKeyYes;
+    case SDLK_n: return BoxKeyNo;
     case SDLK_TAB:
     case SDLK_LEFT:
     case SDLK_RIGHT:
     case SDLK_UP:
-    case SDLK_DOWN:
-      box->focus = (box->focus + 1) % ButtonCount(*box);
-      ModalInvalidate();
-      break;
-    case SDLK_y:
-      if (box->yesNo) box->answer = AnswerYes;
-      break;
-    case SDLK_n:
-      if (box->yesNo) box->answer = AnswerNo;
-      break;
-    default:
-      break;
+    case SDLK_DOWN: return BoxKeyNext;
+    default: return -1;
   }
+}
+
+void HandleKey(Box* box, const SDL_Keysym& key) {
+  const int which = BoxKeyOf(key);
+  if (which < 0) return;
+  const BoxKeyAction action = BoxKeyPress(box->style, BoxKey(which), box->focus);
+  box->answer = action.answer;
+  if (action.focus != box->focus) ModalInvalidate();
+  box->focus = action.focus;
 }
 
 void HandleEvent(Box* box, const SDL_Event& event) {
@@ -192,7 +142,7 @@ void HandleEvent(Box* box, const SDL_Event& event) {
     case ModalEventTaken:
       return;
     case ModalEventDismiss:
-      box->answer = box->yesNo ? AnswerNo : AnswerOk;
+      box->answer = BoxDismissAnswer(box->style);
       return;
     case ModalEventOwn:
       break;
@@ -217,7 +167,9 @@ void HandleEvent(Box* box, const SDL_Event& event) {
       break;
     case SDL_MOUSEBUTTONUP:
       if (event.button.button != SDL_BUTTON_LEFT || box->pressed < 0) break;
-      if (ButtonAt(*box, event.button.x, event.button.y) == box->pressed) box->answer = ButtonAnswer(*box, box->pressed);
+      if (ButtonAt(*box, event.button.x, event.button.y) == box->pressed) {
+        box->answer = BoxButtonAnswer(box->style, box->pressed);
+      }
       box->pressed = -1;
       ModalInvalidate();
       break;
@@ -226,30 +178,27 @@ void HandleEvent(Box* box, const SDL_Event& event) {
   }
 }
 
+// No display at all: the message still reaches a person, and the answer is
+// the one that changes nothing.
+int Unshown(const Box& box, const char* text) {
+  std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(), DecodeWansung(FieldFit(text ? text : "", MaxBoxTextBytes)).c_str());
+  return BoxDismissAnswer(box.style);
+}
+
 }  // namespace
 
 int PlatformMessageBox(const char* text, const char* caption, int style) {
   Box box;
-  // A caption is one short line; a title bar shows no more than this.
-  box.caption = WansungToUtf8(caption ? std::string(caption).substr(0, 256) : std::string());
-  box.yesNo = (style & 0x0F) == BoxYesNo;
-  box.stopIcon = (style & 0xF0) == BoxIconStop;
+  box.style = DecodeBoxStyle(style);
+  box.caption = BoxCaptionUtf8(caption);
   box.focus = 0;
   box.pressed = -1;
   box.pressedInside = false;
   box.answer = 0;
-  if (!SdlVideoUp()) {
-    // No display at all: the message still reaches a person, and the
-    // answer is the one that changes nothing.
-    std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(), WansungToUtf8(text ? std::string(text) : std::string()).c_str());
-    return box.yesNo ? AnswerNo : AnswerOk;
-  }
-  box.lines = LinesOf(text);
+  if (!SdlVideoUp()) return Unshown(box, text);
+  box.lines = BoxLinesUtf8(text, MaxBoxLineWidth, MeasureLine, nullptr);
   Measure(&box);
-  if (!ModalBegin(box.width, box.height, box.caption.c_str())) {
-    std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(), WansungToUtf8(text ? std::string(text) : std::string()).c_str());
-    return box.yesNo ? AnswerNo : AnswerOk;
-  }
+  if (!ModalBegin(box.width, box.height, box.caption.c_str())) return Unshown(box, text);
   ModalPushLayer(DrawBox, &box);
   // A box over a dialog's edit field takes no text: the letter that answers
   // it (N, Y) must not land in the field afterwards.
@@ -259,7 +208,7 @@ int PlatformMessageBox(const char* text, const char* caption, int style) {
     ModalRenderIfNeeded();
     SDL_Event event;
     if (!SDL_WaitEvent(&event)) {
-      box.answer = box.yesNo ? AnswerNo : AnswerOk;
+      box.answer = BoxDismissAnswer(box.style);
       break;
     }
     HandleEvent(&box, event);

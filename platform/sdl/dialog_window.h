@@ -14,7 +14,7 @@ struct DialogItem {
   int id;
   DialogControlKind kind;
   int flags;
-  int maxBytes;
+  int limit;          // the field's bytes, by the shared rule
   UiRect rect;        // logical pixels, relative to the dialog's client area
   std::string text;   // Wansung
   int caret;          // byte offset, always at a character start

@@ -2,120 +2,52 @@
 // dialog resources ran: static texts, edit fields and push buttons drawn in
 // the window over the last frame; Enter sends 1 (or the focused button),
 // Escape 2.
-#include <algorithm>
-#include <cstring>
-
+#include "platform/dialog_rules.h"
+#include "platform/field_text.h"
 #include "platform/sdl/dialog_window.h"
-#include "platform/sdl/edit_text.h"
 #include "platform/sdl/sdl_internal.h"
-#include "platform/sdl/wansung.h"
 
 using namespace sdl_backend;
 
 namespace {
 
-const int Border = 3;
+const int Border = DialogFrameBorder;
 const int CaretBlinkMs = 530;
-// More than any control shows; a longer text would only slow every redraw.
-const int MaxTextBytes = 4096;
-const size_t MaxShownBytes = 1024;
-const int MaxControls = 256;
 
-std::string Clipped(const char* text) {
-  std::string s = text ? text : "";
-  if (s.size() > size_t(MaxTextBytes)) s.resize(size_t(EditSnapBoundary(s, MaxTextBytes)));
-  return s;
-}
-
-// The template's base height is the height of a line of its font; the
-// Korean font's line is its size plus two.
-int FontSizeOf(const DialogTemplate* t) {
-  int size = t->baseUnitY - 2;
-  return size < 11 ? 11 : size > 16 ? 16 : size;
-}
+UiRect ToUi(const DialogRect& r) { return UiRect{r.x, r.y, r.width, r.height}; }
 
 void Build(DialogWindow* dialog, const DialogTemplate* t) {
-  dialog->fontSize = FontSizeOf(t);
-  const int count = t->controls ? (t->controlCount < MaxControls ? t->controlCount : MaxControls) : 0;
-  for (int i = 0; i < count; ++i) {
+  dialog->fontSize = DialogFontPixels(t);
+  for (int i = 0; i < t->controlCount; ++i) {
     const DialogControl& c = t->controls[i];
     DialogItem item;
     item.id = c.id;
     item.kind = c.kind;
     item.flags = c.flags;
-    item.maxBytes = c.maxBytes;
-    item.rect = UiRect{DialogUnitsToPixelsX(t, c.x), DialogUnitsToPixelsY(t, c.y), DialogUnitsToPixelsX(t, c.width),
-                       DialogUnitsToPixelsY(t, c.height)};
-    item.text = Clipped(c.text);
+    item.limit = FieldByteLimit(c.maxBytes);
+    item.rect = ToUi(DialogControlRect(t, i));
+    item.text = DialogHeldText(c, c.text);
     item.caret = int(item.text.size());
     item.selectAll = false;
     item.scroll = 0;
     dialog->items.push_back(item);
   }
-  int width = DialogUnitsToPixelsX(t, t->width), height = DialogUnitsToPixelsY(t, t->height);
-  width = width < 1 ? 1 : width > 4096 ? 4096 : width;
-  height = height < 1 ? 1 : height > 4096 ? 4096 : height;
-  dialog->client = UiRect{DialogUnitsToPixelsX(t, t->x), DialogUnitsToPixelsY(t, t->y), width, height};
 }
 
-// The client area sits where the template puts it (or centred), moved as a
-// whole onto the screen if its frame would stick out.
+// The client area where the shared rule puts it on the modal picture; on a
+// window of the dialog's own it is centred.
 void Place(DialogWindow* dialog) {
-  UiRect& c = dialog->client;
-  const int screenW = ModalWidth(), screenH = ModalHeight();
-  if (dialog->dialogTemplate->centred || !ModalOnGameWindow()) {
-    c.x = (screenW - c.w) / 2;
-    c.y = (screenH - c.h) / 2;
-  }
-  if (c.x + c.w + Border > screenW) c.x = screenW - c.w - Border;
-  if (c.y + c.h + Border > screenH) c.y = screenH - c.h - Border;
-  if (c.x < Border) c.x = Border;
-  if (c.y < Border) c.y = Border;
+  dialog->client = ToUi(DialogClientRect(dialog->dialogTemplate, ModalWidth(), ModalHeight(), !ModalOnGameWindow()));
 }
 
 DialogItem* FindItem(DialogWindow* dialog, int id) {
-  if (!dialog) return nullptr;
-  for (DialogItem& item : dialog->items) {
-    if (item.id == id) return &item;
-  }
-  return nullptr;
-}
-
-bool Focusable(const DialogItem& item) { return IsEdit(item) || IsButton(item); }
-
-int DefaultId(const DialogWindow& dialog) {
-  for (const DialogItem& item : dialog.items) {
-    if (item.kind == DialogDefaultButton) return item.id;
-  }
-  return 1;
+  const int index = dialog ? DialogControlIndex(dialog->dialogTemplate, id) : -1;
+  return index >= 0 ? &dialog->items[size_t(index)] : nullptr;
 }
 
 void SetFocus(DialogWindow* dialog, int index, bool byTab) {
   dialog->focus = index;
   EditFocusChanged(dialog, byTab);
-}
-
-void InitialFocus(DialogWindow* dialog) {
-  int first = -1;
-  for (size_t i = 0; i < dialog->items.size(); ++i) {
-    if (IsEdit(dialog->items[i])) {
-      SetFocus(dialog, int(i), true);
-      return;
-    }
-    if (first < 0 && dialog->items[i].kind == DialogDefaultButton) first = int(i);
-  }
-  SetFocus(dialog, first, true);
-}
-
-void MoveFocus(DialogWindow* dialog, int direction) {
-  const int count = int(dialog->items.size());
-  for (int step = 1; step <= count; ++step) {
-    const int index = ((dialog->focus < 0 ? (direction > 0 ? -1 : 0) : dialog->focus) + direction * step + count * 2) % count;
-    if (Focusable(dialog->items[size_t(index)])) {
-      SetFocus(dialog, index, true);
-      return;
-    }
-  }
 }
 
 void Command(DialogWindow* dialog, int id) {
@@ -132,7 +64,7 @@ void DrawStatic(const DialogWindow& dialog, UiCanvas* canvas, const DialogItem& 
     UiFill(canvas, UiRect{r.x, r.y + r.h - 1, r.w, 1}, UiColour::White);
     UiFill(canvas, UiRect{r.x + r.w - 1, r.y, 1, r.h}, UiColour::White);
   }
-  const std::string text = WansungToUtf8(item.text.data(), std::min(item.text.size(), MaxShownBytes));
+  const std::string text = DialogLabelUtf8(item.text);
   const int width = UiTextWidth(dialog.fontSize, false, text.c_str());
   int x = r.x + ((item.flags & DialogBorder) ? 2 : 0);
   if (item.flags & DialogAlignCentre) x = r.x + (r.w - width) / 2;
@@ -152,16 +84,16 @@ void DrawDialog(void* context, UiCanvas* canvas, bool top) {
   const UiRect frame{c.x - Border, c.y - Border, c.w + 2 * Border, c.h + 2 * Border};
   UiFill(canvas, frame, UiColour::Face);
   UiBevel(canvas, frame, UiRaised);
-  const bool buttonFocused = dialog->focus >= 0 && IsButton(dialog->items[size_t(dialog->focus)]);
+  const int shownDefault = DialogShownDefault(dialog->dialogTemplate, dialog->focus);
   for (size_t i = 0; i < dialog->items.size(); ++i) {
     DialogItem& item = dialog->items[i];
     const bool focused = top && int(i) == dialog->focus;
     if (IsEdit(item)) {
       DrawEdit(dialog, canvas, &item, focused);
     } else if (IsButton(item)) {
-      const bool isDefault = buttonFocused ? int(i) == dialog->focus : item.kind == DialogDefaultButton;
+      const bool isDefault = int(i) == shownDefault;
       const bool pressed = int(i) == dialog->pressed && dialog->pressedInside;
-      const std::string label = WansungToUtf8(item.text.data(), std::min(item.text.size(), MaxShownBytes));
+      const std::string label = DialogLabelUtf8(item.text);
       UiButton(canvas, ItemRect(*dialog, item), label.c_str(), dialog->fontSize, isDefault, pressed,
                focused);
     } else {
@@ -175,7 +107,7 @@ int ItemAt(const DialogWindow& dialog, int windowX, int windowY, int* x) {
   if (!ModalPoint(windowX, windowY, &lx, &ly)) return -1;
   *x = lx;
   for (size_t i = 0; i < dialog.items.size(); ++i) {
-    if (Focusable(dialog.items[i]) && UiInside(ItemRect(dialog, dialog.items[i]), lx, ly)) return int(i);
+    if (DialogIsFocusable(dialog.items[i].kind) && UiInside(ItemRect(dialog, dialog.items[i]), lx, ly)) return int(i);
   }
   return -1;
 }
@@ -185,14 +117,14 @@ void HandleKeyDown(DialogWindow* dialog, const SDL_Keysym& key) {
   const bool buttonFocused = dialog->focus >= 0 && IsButton(dialog->items[size_t(dialog->focus)]);
   switch (key.sym) {
     case SDLK_ESCAPE:
-      if (!composing) Command(dialog, 2);
+      if (!composing) Command(dialog, DialogCancelCommand);
       return;
     case SDLK_RETURN:
     case SDLK_KP_ENTER:
-      if (!composing) Command(dialog, buttonFocused ? dialog->items[size_t(dialog->focus)].id : DefaultId(*dialog));
+      if (!composing) Command(dialog, DialogEnterCommand(dialog->dialogTemplate, dialog->focus));
       return;
     case SDLK_TAB:
-      if (!composing) MoveFocus(dialog, (key.mod & KMOD_SHIFT) ? -1 : 1);
+      if (!composing) SetFocus(dialog, DialogNextFocus(dialog->dialogTemplate, dialog->focus, (key.mod & KMOD_SHIFT) ? -1 : 1), true);
       return;
     case SDLK_SPACE:
       if (buttonFocused && !key.mod) {
@@ -214,7 +146,7 @@ void HandleEvent(DialogWindow* dialog, const SDL_Event& event) {
     case ModalEventTaken:
       return;
     case ModalEventDismiss:
-      Command(dialog, 2);
+      Command(dialog, DialogCancelCommand);
       return;
     case ModalEventOwn:
       break;
@@ -292,14 +224,14 @@ int WaitTimeout(const DialogWindow& dialog) {
 }  // namespace
 
 bool sdl_backend::IsEdit(const DialogItem& item) { return item.kind == DialogEdit; }
-bool sdl_backend::IsButton(const DialogItem& item) { return item.kind == DialogButton || item.kind == DialogDefaultButton; }
+bool sdl_backend::IsButton(const DialogItem& item) { return DialogIsButton(item.kind); }
 
 UiRect sdl_backend::ItemRect(const DialogWindow& dialog, const DialogItem& item) {
   return UiRect{dialog.client.x + item.rect.x, dialog.client.y + item.rect.y, item.rect.w, item.rect.h};
 }
 
 int PlatformRunDialog(const DialogTemplate* dialogTemplate, DialogProcedure procedure) {
-  if (!dialogTemplate || !procedure) return -1;
+  if (!DialogTemplateRuns(dialogTemplate, procedure)) return -1;
   DialogWindow dialog;
   dialog.dialogTemplate = dialogTemplate;
   dialog.procedure = procedure;
@@ -313,13 +245,14 @@ int PlatformRunDialog(const DialogTemplate* dialogTemplate, DialogProcedure proc
   dialog.caretVisible = true;
   dialog.caretToggleAt = 0;
   Build(&dialog, dialogTemplate);
-  const UiRect c = dialog.client;
-  if (!ModalBegin(c.w + 2 * Border, c.h + 2 * Border, "KXS")) return -1;
+  // A window of the dialog's own is as large as the dialog wants.
+  const DialogRect own = DialogClientRect(dialogTemplate, 4096, 4096, true);
+  if (!ModalBegin(own.width + 2 * Border, own.height + 2 * Border, "KXS")) return -1;
   Place(&dialog);
   const bool textInputBefore = SDL_IsTextInputActive();
   procedure(&dialog, DialogInit, 0);
   if (!dialog.ended) {
-    InitialFocus(&dialog);
+    SetFocus(&dialog, DialogInitialFocus(dialogTemplate), true);
     ModalPushLayer(DrawDialog, &dialog);
     while (!dialog.ended) {
       ModalRenderIfNeeded();
@@ -342,13 +275,13 @@ void PlatformGetDialogText(DialogWindow* dialog, int controlId, char* buffer, in
     buffer[0] = '\0';
     return;
   }
-  EditCopyOut(item->text, buffer, size);
+  FieldCopyOut(item->text, buffer, size);
 }
 
 void PlatformSetDialogText(DialogWindow* dialog, int controlId, const char* text) {
   DialogItem* item = FindItem(dialog, controlId);
   if (!item) return;
-  item->text = Clipped(text);
+  item->text = DialogHeldText(dialog->dialogTemplate->controls[item - dialog->items.data()], text);
   item->caret = int(item->text.size());
   item->selectAll = false;
   item->scroll = 0;

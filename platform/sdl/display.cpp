@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/event_queue.h"
 #include "platform/palette_expand.h"
 #include "platform/sdl/display_options.h"
 #include "platform/sdl/sdl_internal.h"

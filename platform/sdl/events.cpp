@@ -1,55 +1,9 @@
 // The game's events: SDL's input turned into the few events the game sees,
-// in window order, through a small queue of its own.
+// in window order, through the shared queue.
+#include "platform/event_queue.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;
-
-static const int QueueSize = 256;
-static PlatformEvent Queue[QueueSize];
-static int QueueHead, QueueCount;
-static bool Active;
-static int PointerX = -1, PointerY = -1;
-
-void sdl_backend::QueueGameEvent(const PlatformEvent& event) {
-  if (QueueCount > 0 && event.type == PlatformEventMouseMove) {
-    // Like window messages, waiting moves merge into the newest one.
-    PlatformEvent& last = Queue[(QueueHead + QueueCount - 1) % QueueSize];
-    if (last.type == PlatformEventMouseMove) {
-      last = event;
-      return;
-    }
-  }
-  if (QueueCount == QueueSize) {  // a stalled game loses its oldest input, never memory
-    QueueHead = (QueueHead + 1) % QueueSize;
-    --QueueCount;
-  }
-  Queue[(QueueHead + QueueCount) % QueueSize] = event;
-  ++QueueCount;
-}
-
-static void QueueActivation(bool active) {
-  if (active == Active) return;
-  Active = active;
-  PlatformEvent event{PlatformEventActivate, 0, 0, 0, active ? 1 : 0};
-  QueueGameEvent(event);
-}
-
-// The game draws nothing until it has been activated, and a window system
-// without a window manager may never report focus: the new window counts as
-// activated.
-void sdl_backend::QueueInitialActivation() {
-  Active = false;
-  QueueActivation(true);
-}
-
-static void QueuePointer(PlatformEventType type, int x, int y) {
-  if (type == PlatformEventMouseMove && x == PointerX && y == PointerY) return;
-  if (type == PlatformEventLeftButtonUp && (x != PointerX || y != PointerY)) QueuePointer(PlatformEventMouseMove, x, y);
-  PointerX = x;
-  PointerY = y;
-  PlatformEvent event{type, x, y, 0, 0};
-  QueueGameEvent(event);
-}
 
 void sdl_backend::QueuePointerPlace() {
   SdlTarget* game = GameTarget();
@@ -57,7 +11,7 @@ void sdl_backend::QueuePointerPlace() {
   int wx = 0, wy = 0, x = 0, y = 0;
   SDL_GetMouseState(&wx, &wy);
   TargetWindowToLogical(game, wx, wy, &x, &y);
-  PointerX = PointerY = -1;
+  ForgetPointerPlace();
   QueuePointer(PlatformEventMouseMove, x, y);
 }
 
@@ -152,21 +106,13 @@ static void Translate(const SDL_Event& event) {
   }
 }
 
-static bool TakeQueued(PlatformEvent* event) {
-  if (QueueCount == 0) return false;
-  *event = Queue[QueueHead];
-  QueueHead = (QueueHead + 1) % QueueSize;
-  --QueueCount;
-  return true;
-}
-
 bool PlatformPollEvent(PlatformEvent* event) {
   if (!event) return false;
   if (SDL_WasInit(SDL_INIT_VIDEO)) {
     SDL_Event sdlEvent;
-    while (QueueCount == 0 && SDL_PollEvent(&sdlEvent)) Translate(sdlEvent);
+    while (!GameEventWaiting() && SDL_PollEvent(&sdlEvent)) Translate(sdlEvent);
   }
-  return TakeQueued(event);
+  return TakeGameEvent(event);
 }
 
 void PlatformWaitEvent() {
@@ -174,7 +120,7 @@ void PlatformWaitEvent() {
   SDL_Event sdlEvent;
   // Events the game does not see (an expose, a key it ignores) are handled
   // here and the wait goes on.
-  while (QueueCount == 0) {
+  while (!GameEventWaiting()) {
     if (!SDL_WaitEvent(&sdlEvent)) return;
     Translate(sdlEvent);
   }

@@ -1,6 +1,7 @@
 // Modal loops draw over the last frame of the game window, as boxes and
 // dialogs stood over the full-screen display; before the game window exists
 // (the "already running" box) a small window of their own carries them.
+#include "platform/event_queue.h"
 #include "platform/sdl/sdl_internal.h"
 #include "platform/sdl/ui_draw.h"
 

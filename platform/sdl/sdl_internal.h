@@ -73,11 +73,9 @@ void RepresentGameFrame();
 void ToggleFullscreen();
 
 // ---------------------------------------------------------------------------
-// The game's event queue (events.cpp).
+// The game's events (events.cpp), through the shared queue of
+// platform/event_queue.h.
 
-void QueueGameEvent(const PlatformEvent& event);
-// The game window counts as activated as soon as it opens.
-void QueueInitialActivation();
 // Window events every loop must honour: focus (activation reaches the game
 // even while a box is up), size, expose, the renderer's reset. True when the
 // event was one of them.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/sdl/display_options.h"
-#include "platform/sdl/letterbox.h"
+#include "platform/letterbox.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;

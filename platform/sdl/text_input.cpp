@@ -3,27 +3,21 @@
 // whole character at a time, within the field's byte limit.
 #include <string>
 
+#include "platform/field_text.h"
 #include "platform/sdl/dialog_window.h"
-#include "platform/sdl/edit_text.h"
 #include "platform/sdl/sdl_internal.h"
-#include "platform/sdl/wansung.h"
+#include "platform/wansung.h"
 
 namespace sdl_backend {
 
 namespace {
 
 const int TextInset = 3;
-const int MaxFieldBytes = 65535;
 
 DialogItem* FocusedEdit(DialogWindow* dialog) {
   if (dialog->focus < 0 || dialog->focus >= int(dialog->items.size())) return nullptr;
   DialogItem* item = &dialog->items[size_t(dialog->focus)];
   return IsEdit(*item) ? item : nullptr;
-}
-
-int Limit(const DialogItem& item) {
-  const int limit = item.maxBytes > 0 ? item.maxBytes : 255;
-  return limit > MaxFieldBytes ? MaxFieldBytes : limit;
 }
 
 void CaretMoved(DialogWindow* dialog) {
@@ -42,7 +36,7 @@ void ClearSelection(DialogItem* item) {
 // Byte offset of the cursor'th character of a UTF-8 string.
 size_t Utf8Offset(const std::string& text, int characters) {
   size_t at = 0;
-  for (int i = 0; i < characters && at < text.size(); ++i) at += size_t(Utf8CharLength(text.data() + at, text.size() - at));
+  for (int i = 0; i < characters && at < text.size(); ++i) at += size_t(Utf8SequenceLength(text.data() + at, text.size() - at));
   return at;
 }
 
@@ -83,12 +77,12 @@ void EditTypeText(DialogWindow* dialog, const char* utf8) {
   const std::string text(utf8);
   size_t at = 0;
   while (at < text.size()) {
-    const int length = Utf8CharLength(text.data() + at, text.size() - at);
+    const int length = Utf8SequenceLength(text.data() + at, text.size() - at);
     std::string wansung;
     // A character without a Wansung code is refused; the rest still counts.
-    if (Utf8CharToWansung(text.data() + at, size_t(length), &wansung)) {
-      if (item->selectAll && wansung.size() <= size_t(Limit(*item))) ClearSelection(item);
-      if (!EditInsert(&item->text, &item->caret, wansung, Limit(*item))) break;  // full
+    if (EncodeWansungChar(text.data() + at, size_t(length), &wansung)) {
+      if (item->selectAll && wansung.size() <= size_t(item->limit)) ClearSelection(item);
+      if (!FieldInsert(&item->text, &item->caret, wansung, item->limit)) break;  // full
     }
     at += size_t(length);
   }
@@ -121,18 +115,18 @@ bool EditKey(DialogWindow* dialog, const SDL_Keysym& key) {
   switch (key.sym) {
     case SDLK_BACKSPACE:
       if (item->selectAll) ClearSelection(item);
-      else EditBackspace(&item->text, &item->caret);
+      else FieldBackspace(&item->text, &item->caret);
       break;
     case SDLK_DELETE:
       if (item->selectAll) ClearSelection(item);
-      else EditDelete(&item->text, &item->caret);
+      else FieldDelete(&item->text, &item->caret);
       break;
     case SDLK_LEFT:
-      item->caret = item->selectAll ? 0 : EditPreviousBoundary(item->text, item->caret);
+      item->caret = item->selectAll ? 0 : FieldPreviousBoundary(item->text, item->caret);
       item->selectAll = false;
       break;
     case SDLK_RIGHT:
-      item->caret = item->selectAll ? int(item->text.size()) : EditNextBoundary(item->text, item->caret);
+      item->caret = item->selectAll ? int(item->text.size()) : FieldNextBoundary(item->text, item->caret);
       item->selectAll = false;
       break;
     case SDLK_HOME:
@@ -160,8 +154,8 @@ bool EditKey(DialogWindow* dialog, const SDL_Keysym& key) {
 
 // What the field shows: its text with the composition at the caret.
 static std::string Shown(const DialogWindow& dialog, const DialogItem& item, bool focused, int* caretBytes) {
-  const std::string before = WansungToUtf8(item.text.data(), size_t(item.caret));
-  const std::string after = WansungToUtf8(item.text.data() + item.caret, item.text.size() - size_t(item.caret));
+  const std::string before = DecodeWansung(item.text.data(), size_t(item.caret));
+  const std::string after = DecodeWansung(item.text.data() + item.caret, item.text.size() - size_t(item.caret));
   if (!focused || dialog.composition.empty()) {
     *caretBytes = int(before.size());
     return before + after;
@@ -176,14 +170,14 @@ void EditClick(DialogWindow* dialog, int index, int x) {
   const int target = x - (r.x + TextInset) + item.scroll;
   int best = 0, bestDistance = 1 << 30;
   for (int at = 0;;) {
-    const int width = UiTextWidth(dialog->fontSize, false, WansungToUtf8(item.text.data(), size_t(at)).c_str());
+    const int width = UiTextWidth(dialog->fontSize, false, DecodeWansung(item.text.data(), size_t(at)).c_str());
     const int distance = width > target ? width - target : target - width;
     if (distance < bestDistance) {
       best = at;
       bestDistance = distance;
     }
     if (size_t(at) >= item.text.size() || width > target) break;
-    at = EditNextBoundary(item.text, at);
+    at = FieldNextBoundary(item.text, at);
   }
   item.caret = best;
   item.selectAll = false;
@@ -216,7 +210,7 @@ void DrawEdit(DialogWindow* dialog, UiCanvas* canvas, DialogItem* item, bool foc
     UiText(canvas, textX, textY, size, false, shown.c_str(), UiColour::Black);
   }
   if (focused && !dialog->composition.empty()) {
-    const int start = UiTextWidth(size, false, WansungToUtf8(item->text.data(), size_t(item->caret)).c_str());
+    const int start = UiTextWidth(size, false, DecodeWansung(item->text.data(), size_t(item->caret)).c_str());
     const int width = UiTextWidth(size, false, dialog->composition.c_str());
     UiFill(canvas, UiRect{textX + start, textY + lineHeight - 1, width, 1}, UiColour::Black);
   }

@@ -1,87 +1,118 @@
 // Modal dialogs from a template: the page builds the controls as HTML
-// elements (edit fields are <input>s, so the browser's IME types Korean),
-// and the dialog procedure runs here on every button the player presses.
+// elements (edit fields are <input>s, so the browser's IME types Korean) at
+// the places, in the font size and with the texts the shared rules give, and
+// the dialog procedure runs here on every command the player gives. The
+// page is told what Enter sends with each control focused, what Escape
+// sends and where Tab and Shift+Tab move the focus; a field's text stays
+// within its Wansung byte limit through KxsWebFieldText, the shared rule.
 #include <emscripten/emscripten.h>
 
-#include <cstring>
+#include <string>
+#include <vector>
 
+#include "platform/dialog_rules.h"
+#include "platform/field_text.h"
 #include "platform/platform.h"
+#include "platform/wansung.h"
 
 struct DialogWindow {
   const DialogTemplate* dialogTemplate;
+  std::vector<std::string> texts;  // Wansung, as each control holds it
   bool ended;
   int result;
 };
 
 namespace {
 
-// More than any template has; a larger count is a broken template.
-constexpr int MaxControls = 256;
-constexpr size_t MaxTextBytes = 4096;
+const char* KindName(DialogControlKind kind) {
+  if (kind == DialogEdit) return "edit";
+  return DialogIsButton(kind) ? "button" : "static";
+}
 
-int Length(const char* text) { return text ? static_cast<int>(strnlen(text, MaxTextBytes)) : 0; }
-
-bool HasControl(const DialogTemplate* t, int controlId) {
-  const int count = t->controls && t->controlCount < MaxControls ? t->controlCount : 0;
-  for (int i = 0; i < count; ++i) {
-    if (t->controls[i].id == controlId) return true;
-  }
-  return false;
+// What the page shows of a held text.
+std::string Shown(const DialogControl& control, const std::string& held) {
+  return control.kind == DialogEdit ? DecodeWansung(held) : DialogLabelUtf8(held);
 }
 
 }  // namespace
 
-EM_JS(void, web_dialog_open, (int x, int y, int width, int height, int centred, int fontPixels), {
-  KXS.dialogOpen(x, y, width, height, centred != 0, fontPixels);
+EM_JS(void, web_dialog_open, (int x, int y, int width, int height, int fontPixels, int border), {
+  KXS.dialogOpen(x, y, width, height, fontPixels, border);
 });
-EM_JS(void, web_dialog_add, (int id, int kind, int flags, int x, int y, int width, int height, const char* text,
-                             int length, int maxBytes), {
-  KXS.dialogAdd(id, kind, flags, x, y, width, height, HEAPU8.slice(text, text + length), maxBytes);
+EM_JS(void, web_dialog_add, (const char* kind, int isDefault, int centred, int sunken, int x, int y, int width,
+                             int height, const char* text, int limit, int command, int enterCommand, int next,
+                             int previous), {
+  KXS.dialogAdd(UTF8ToString(kind), isDefault != 0, centred != 0, sunken != 0, x, y, width, height,
+                UTF8ToString(text), limit, command, enterCommand, next, previous);
 });
-EM_JS(void, web_dialog_show, (), { KXS.dialogShow(); });
+EM_JS(void, web_dialog_show, (int focus, int enterCommand, int escapeCommand, int first, int last), {
+  KXS.dialogShow(focus, enterCommand, escapeCommand, first, last);
+});
 EM_ASYNC_JS(int, web_dialog_wait, (), { return await KXS.dialogWait(); });
 EM_JS(void, web_dialog_close, (), { KXS.dialogClose(); });
-EM_JS(void, web_dialog_set_text, (int id, const char* text, int length), {
-  KXS.dialogSetText(id, HEAPU8.slice(text, text + length));
-});
-EM_JS(int, web_dialog_get_text, (int id, char* buffer, int size), {
-  const bytes = KXS.dialogGetText(id, size);
-  HEAPU8.set(bytes, buffer);
-  return bytes.length;
+EM_JS(void, web_dialog_set_text, (int index, const char* utf8), { KXS.dialogSetText(index, UTF8ToString(utf8)); });
+EM_JS(int, web_dialog_value_bytes, (int index), { return lengthBytesUTF8(KXS.dialogValue(index)); });
+EM_JS(void, web_dialog_value, (int index, char* buffer, int size), {
+  stringToUTF8(KXS.dialogValue(index), buffer, size);
 });
 
+// The page's question while the player types: the field's value as it may
+// stand (the characters with a Wansung code that fit its limit), in UTF-8.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* KxsWebFieldText(const char* utf8, int limit) {
+  static std::string kept;
+  kept = DecodeWansung(FieldTyped(utf8 ? utf8 : "", limit));
+  return kept.c_str();
+}
+
 int PlatformRunDialog(const DialogTemplate* t, DialogProcedure procedure) {
-  DialogWindow dialog{t, false, 0};
-  // The template's base height is a line of its font; the Korean font's
-  // line is its size plus two.
-  int fontPixels = t->baseUnitY - 2;
-  fontPixels = fontPixels < 11 ? 11 : fontPixels > 16 ? 16 : fontPixels;
-  web_dialog_open(DialogUnitsToPixelsX(t, t->x), DialogUnitsToPixelsY(t, t->y), DialogUnitsToPixelsX(t, t->width),
-                  DialogUnitsToPixelsY(t, t->height), t->centred ? 1 : 0, fontPixels);
-  const int count = t->controls && t->controlCount < MaxControls ? t->controlCount : 0;
-  for (int i = 0; i < count; ++i) {
+  if (!DialogTemplateRuns(t, procedure)) return -1;
+  DialogWindow dialog{t, {}, false, 0};
+  const DialogRect client = DialogClientRect(t, 640, 480, false);
+  web_dialog_open(client.x, client.y, client.width, client.height, DialogFontPixels(t), DialogFrameBorder);
+  const int shownDefault = DialogShownDefault(t, -1);
+  for (int i = 0; i < t->controlCount; ++i) {
     const DialogControl& c = t->controls[i];
-    web_dialog_add(c.id, c.kind, c.flags, DialogUnitsToPixelsX(t, c.x), DialogUnitsToPixelsY(t, c.y),
-                   DialogUnitsToPixelsX(t, c.width), DialogUnitsToPixelsY(t, c.height), c.text ? c.text : "",
-                   Length(c.text), c.maxBytes > 0 ? c.maxBytes : 255);
+    dialog.texts.push_back(DialogHeldText(c, c.text));
+    const DialogRect r = DialogControlRect(t, i);
+    web_dialog_add(KindName(c.kind), i == shownDefault, (c.flags & DialogAlignCentre) != 0,
+                   (c.flags & DialogBorder) != 0, r.x, r.y, r.width, r.height, Shown(c, dialog.texts.back()).c_str(),
+                   FieldByteLimit(c.maxBytes), c.id, DialogEnterCommand(t, i), DialogNextFocus(t, i, 1),
+                   DialogNextFocus(t, i, -1));
   }
   procedure(&dialog, DialogInit, 0);
-  web_dialog_show();
-  while (!dialog.ended) procedure(&dialog, DialogCommand, web_dialog_wait());
+  if (!dialog.ended) {
+    web_dialog_show(DialogInitialFocus(t), DialogEnterCommand(t, -1), DialogCancelCommand, DialogNextFocus(t, -1, 1),
+                    DialogNextFocus(t, -1, -1));
+    while (!dialog.ended) procedure(&dialog, DialogCommand, web_dialog_wait());
+  }
   web_dialog_close();
   return dialog.result;
 }
 
 void PlatformGetDialogText(DialogWindow* dialog, int controlId, char* buffer, int size) {
   if (!buffer || size <= 0) return;
-  int length = 0;
-  if (dialog && HasControl(dialog->dialogTemplate, controlId)) length = web_dialog_get_text(controlId, buffer, size - 1);
-  buffer[length] = '\0';
+  const int index = dialog ? DialogControlIndex(dialog->dialogTemplate, controlId) : -1;
+  if (index < 0) {
+    buffer[0] = '\0';
+    return;
+  }
+  const DialogControl& control = dialog->dialogTemplate->controls[index];
+  if (control.kind == DialogEdit) {
+    // What the player typed, as the field holds it.
+    std::string value(size_t(web_dialog_value_bytes(index)) + 1, '\0');
+    web_dialog_value(index, value.data(), int(value.size()));
+    value.resize(value.size() - 1);
+    dialog->texts[size_t(index)] = FieldTyped(value, FieldByteLimit(control.maxBytes));
+  }
+  FieldCopyOut(dialog->texts[size_t(index)], buffer, size);
 }
 
 void PlatformSetDialogText(DialogWindow* dialog, int controlId, const char* text) {
-  if (!dialog || !HasControl(dialog->dialogTemplate, controlId)) return;
-  web_dialog_set_text(controlId, text ? text : "", Length(text));
+  const int index = dialog ? DialogControlIndex(dialog->dialogTemplate, controlId) : -1;
+  if (index < 0) return;
+  const DialogControl& control = dialog->dialogTemplate->controls[index];
+  dialog->texts[size_t(index)] = DialogHeldText(control, text);
+  web_dialog_set_text(index, Shown(control, dialog->texts[size_t(index)]).c_str());
 }
 
 void PlatformEndDialog(DialogWindow* dialog, int result) {

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/event_queue.h"
 #include "platform/palette_expand.h"
 #include "platform/platform.h"
 
@@ -51,6 +52,7 @@ bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
     return false;
   }
   Open = true;
+  QueueInitialActivation();
   return true;
 }
 

@@ -1,78 +1,24 @@
 // The page's half of the web backend, placed in front of the compiled game
-// (emcc --pre-js). It owns the canvas and its layout, the input queue, the
-// HTML message boxes and dialogs, Web Audio, the saved game in IndexedDB and
-// the single-instance lock. The C++ half calls it as KXS.*.
+// (emcc --pre-js). It owns the canvas and its layout, collects the input,
+// shows the HTML message boxes and dialogs it is handed, plays Web Audio,
+// keeps the saved game in IndexedDB and holds the single-instance lock. The
+// C++ half calls it as KXS.*; the rules of input, boxes, dialogs and Wansung
+// text are the C++ half's, which hands over resolved values.
 var KXS = (function () {
   'use strict';
   const Width = 640, Height = 480;
-  const EventMove = 1, EventUp = 2, EventKey = 3, EventActivate = 4;
   const GameDir = '/game', SaveDir = '/game/cur', SavePath = '/game/cur/kxs.sav', Packaged = '/pkg';
   const FrameMs = 1000 / 60;
   const $ = (id) => document.getElementById(id);
 
   let canvas = null, context = null, image = null, ui = null;
   let scale = 1;
-  const queue = [];
-  let eventWaiter = null;
-  let pointerX = -1, pointerY = -1;
+  const input = [];  // the browser's input as it came, until the game takes it
+  let inputWaiter = null;
   const modals = [];  // open boxes and dialogs, the topmost last
   let started = 0;
   let nextFrameAt = 0;
   let ended = false;
-
-  // --- Wansung. The browser's EUC-KR decoder reads the game's texts; the
-  // reverse table covers exactly the double-byte codes of KS C 5601.
-  const decoder = new TextDecoder('euc-kr');
-  let encoder = null;
-  function encoderTable() {
-    if (encoder) return encoder;
-    encoder = new Map();
-    const pair = new Uint8Array(2);
-    for (let lead = 0xA1; lead <= 0xFE; ++lead) {
-      for (let trail = 0xA1; trail <= 0xFE; ++trail) {
-        pair[0] = lead; pair[1] = trail;
-        const c = decoder.decode(pair);
-        if (c.length === 1 && c !== '\uFFFD' && !encoder.has(c)) encoder.set(c, (lead << 8) | trail);
-      }
-    }
-    return encoder;
-  }
-  function decode(bytes) { return decoder.decode(bytes); }
-  // Characters without a Wansung code are left out, as the desktop's text
-  // entry refuses them.
-  function encodable(text) {
-    let out = '';
-    for (const c of text) {
-      const code = c.codePointAt(0);
-      if ((code >= 0x20 && code < 0x7F) || encoderTable().has(c)) out += c;
-    }
-    return out;
-  }
-  function wansungLength(text) {
-    let n = 0;
-    for (const c of text) n += c.codePointAt(0) < 0x80 ? 1 : 2;
-    return n;
-  }
-  function encode(text) {
-    const bytes = [];
-    for (const c of text) {
-      const code = c.codePointAt(0);
-      if (code < 0x80) { bytes.push(code); continue; }
-      const w = encoderTable().get(c);
-      if (w !== undefined) bytes.push(w >> 8, w & 0xFF);
-    }
-    return new Uint8Array(bytes);
-  }
-  // The longest start of text whose Wansung takes at most limit bytes.
-  function fit(text, limit) {
-    let out = '', n = 0;
-    for (const c of text) {
-      const size = c.codePointAt(0) < 0x80 ? 1 : 2;
-      if (n + size > limit) break;
-      out += c; n += size;
-    }
-    return out;
-  }
 
   // --- Page messages.
   function setStatus(text) {
@@ -119,23 +65,15 @@ var KXS = (function () {
     ui.style.transform = 'scale(' + scale + ')';
   }
 
-  // --- Input.
+  // --- Input: raw, with the pointer in game pixels and keys by their
+  // place (KeyboardEvent.code).
   function wake() {
-    if (eventWaiter && queue.length) { const w = eventWaiter; eventWaiter = null; w(); }
+    if (inputWaiter && input.length) { const w = inputWaiter; inputWaiter = null; w(); }
   }
   function push(event) {
     if (ended) return;
-    const last = queue[queue.length - 1];
-    if (event.type === EventMove && last && last.type === EventMove) { queue[queue.length - 1] = event; return; }
-    if (queue.length >= 256) queue.shift();  // a stalled game loses its oldest input
-    queue.push(event);
+    input.push(event);
     wake();
-  }
-  function pushPointer(type, x, y) {
-    if (type === EventMove && x === pointerX && y === pointerY) return;
-    if (type === EventUp && (x !== pointerX || y !== pointerY)) pushPointer(EventMove, x, y);
-    pointerX = x; pointerY = y;
-    push({ type: type, x: x, y: y, key: 0, active: 0 });
   }
   function logical(e) {
     const r = canvas.getBoundingClientRect();
@@ -143,40 +81,13 @@ var KXS = (function () {
     const y = Math.floor((e.clientY - r.top) * Height / r.height);
     return [Math.min(Width - 1, Math.max(0, x)), Math.min(Height - 1, Math.max(0, y))];
   }
-  const namedKeys = {
-    Backspace: 8, Tab: 9, Enter: 13, NumpadEnter: 13, ShiftLeft: 16, ShiftRight: 16, ControlLeft: 17,
-    ControlRight: 17, Pause: 19, CapsLock: 20, Escape: 27, Space: 32, PageUp: 33, PageDown: 34, End: 35,
-    Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, PrintScreen: 44, Insert: 45,
-    Delete: 46, MetaLeft: 91, MetaRight: 92, ContextMenu: 93, NumpadMultiply: 106, NumpadAdd: 107,
-    NumpadSubtract: 109, NumpadDecimal: 110, NumpadDivide: 111, NumLock: 144, ScrollLock: 145,
-    Semicolon: 186, Equal: 187, Comma: 188, Minus: 189, Period: 190, Slash: 191, Backquote: 192,
-    BracketLeft: 219, Backslash: 220, BracketRight: 221, Quote: 222, Lang1: 0x15, Lang2: 0x19,
-    HangulMode: 0x15, Hanja: 0x19,
-  };
-  // Windows' virtual-key code of a key by its place on the keyboard, so
-  // that a Korean layout still gives the letters.
-  function virtualKey(e) {
-    const code = e.code || '';
-    let m = /^Key([A-Z])$/.exec(code);
-    if (m) return m[1].charCodeAt(0);
-    m = /^Digit([0-9])$/.exec(code);
-    if (m) return m[1].charCodeAt(0);
-    m = /^Numpad([0-9])$/.exec(code);
-    if (m) return 96 + Number(m[1]);
-    m = /^F([0-9]+)$/.exec(code);
-    if (m) {
-      const n = Number(m[1]);
-      // F10 is a system key to Windows, like Alt: the game never sees it.
-      return n === 10 || n > 24 ? 0 : 111 + n;
-    }
-    return namedKeys[code] || 0;
-  }
   // The keys the game acts on keep the browser's meaning from it: Escape,
   // Enter, Space, the arrows, the debug keys F7, F8, F11 and F12 (as on the
   // desktop; Alt+Enter is the full screen here), and Tab, which would move
   // the focus out of the game. All others (F5, Ctrl+R, Ctrl+W ...) stay the
   // browser's.
-  const gameKeys = new Set([9, 13, 27, 32, 37, 38, 39, 40, 118, 119, 122, 123]);
+  const gameKeys = new Set(['Tab', 'Enter', 'NumpadEnter', 'Escape', 'Space', 'ArrowLeft', 'ArrowUp', 'ArrowRight',
+    'ArrowDown', 'F7', 'F8', 'F11', 'F12']);
   function onKeyDown(e) {
     resumeAudio();
     if (e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
@@ -187,27 +98,26 @@ var KXS = (function () {
     // The topmost box or dialog takes the keys, wherever the focus is.
     if (modals.length) { modals[modals.length - 1].onKey(e); return; }
     if (ended) return;
-    if (e.altKey || e.ctrlKey || e.metaKey) return;
-    const key = virtualKey(e);
-    if (!key) return;
-    if (gameKeys.has(key)) e.preventDefault();
-    push({ type: EventKey, x: 0, y: 0, key: key, active: 0 });
+    if (e.altKey || e.ctrlKey || e.metaKey || !e.code) return;
+    if (gameKeys.has(e.code)) e.preventDefault();
+    push({ kind: 'key', code: e.code });
   }
   function onPointerMove(e) {
     if (e.pointerType === 'touch' || modals.length) return;
     const p = logical(e);
-    pushPointer(EventMove, p[0], p[1]);
+    push({ kind: 'move', x: p[0], y: p[1] });
   }
-  // A tap is a move and a left-button release at that point.
+  // A tap is a left-button release at that point (the C++ half sends the
+  // move there before it).
   function onPointerUp(e) {
     resumeAudio();
     if (e.button !== 0 || modals.length) return;
     e.preventDefault();
     const p = logical(e);
-    pushPointer(EventUp, p[0], p[1]);
+    push({ kind: 'up', x: p[0], y: p[1] });
   }
   function onVisibility() {
-    push({ type: EventActivate, x: 0, y: 0, key: 0, active: document.hidden ? 0 : 1 });
+    push({ kind: 'activate', active: document.hidden ? 0 : 1 });
     if (document.hidden) flushSave();
   }
 
@@ -299,24 +209,44 @@ var KXS = (function () {
     b.type = 'button';
     return b;
   }
-  function messageBox(textBytes, captionBytes, style) {
+  // The width of a line of text in the boxes' font, for the C++ half's
+  // wrapping.
+  let measure = null;
+  function textWidth(text, pixels) {
+    if (!measure) measure = document.createElement('canvas').getContext('2d');
+    measure.font = pixels + 'px ' + getComputedStyle(document.body).fontFamily;
+    return Math.ceil(measure.measureText(text).width);
+  }
+
+  // A box: its caption and lines, its buttons (label, answer), and for each
+  // key name and focused button what the key does: answer, or move the focus.
+  let box = null;
+  function boxOpen(caption, text, stop, pixels) {
+    box = { caption: caption, text: text, stop: stop, pixels: pixels, buttons: [], keys: {} };
+  }
+  function boxButton(label, answer, isDefault) { box.buttons.push({ label: label, answer: answer, isDefault: isDefault }); }
+  function boxKey(name, focus, answer, focusAfter) {
+    (box.keys[name] = box.keys[name] || [])[focus] = { answer: answer, focus: focusAfter };
+  }
+  function boxRun(focus) {
     flushSave();
-    const yesNo = (style & 0x0F) === 4, stop = (style & 0xF0) === 0x10;
+    const b = box;
+    box = null;
     return new Promise((resolve) => {
       const frame = element('div', 'kxs-window kxs-box');
       frame.setAttribute('role', 'alertdialog');
-      frame.appendChild(element('div', 'kxs-title', decode(captionBytes)));
+      frame.style.fontSize = b.pixels + 'px';
+      frame.appendChild(element('div', 'kxs-title', b.caption));
       const body = element('div', 'kxs-box-body');
-      if (stop) body.appendChild(element('div', 'kxs-stop', '×'));
-      body.appendChild(element('div', 'kxs-box-text', decode(textBytes).replace(/\r/g, '')));
+      if (b.stop) body.appendChild(element('div', 'kxs-stop', '×'));
+      body.appendChild(element('div', 'kxs-box-text', b.text));
       frame.appendChild(body);
       const row = element('div', 'kxs-buttons');
-      const answers = yesNo ? [['예(Y)', 6], ['아니오(N)', 7]] : [['확인', 1]];
-      const buttons = answers.map((a, i) => {
-        const b = button(a[0], i === 0);
-        b.addEventListener('click', () => answer(a[1]));
-        row.appendChild(b);
-        return b;
+      const buttons = b.buttons.map((spec) => {
+        const e = button(spec.label, spec.isDefault);
+        e.addEventListener('click', () => answer(spec.answer));
+        row.appendChild(e);
+        return e;
       });
       frame.appendChild(row);
       let modal = null;
@@ -325,39 +255,32 @@ var KXS = (function () {
         resolve(value);
       }
       modal = openModal(frame, (e) => {
-        const focused = buttons.indexOf(document.activeElement);
-        if (e.key === 'Escape') answer(yesNo ? 7 : 1);
-        else if (e.key === 'Enter') answer(answers[Math.max(0, focused)][1]);
-        else if (yesNo && e.code === 'KeyY') answer(6);
-        else if (yesNo && e.code === 'KeyN') answer(7);
-        else if (['Tab', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'].includes(e.key)) {
-          buttons[(Math.max(0, focused) + 1) % buttons.length].focus();
-        } else return;
+        const keys = b.keys[e.code];
+        if (!keys) return;
+        const action = keys[Math.max(0, buttons.indexOf(document.activeElement))];
         e.preventDefault();
         e.stopPropagation();
+        if (action.answer) answer(action.answer);
+        else buttons[action.focus].focus();
       });
-      modal.focus = () => buttons[0].focus();
+      modal.focus = () => buttons[focus].focus();
       showPointer(true);
       modal.focus();
     });
   }
 
+  // A dialog, built control by control at the places it is handed; its
+  // controls are known by their index in the template.
   let dialog = null;  // the dialog being built or run
-  function dialogOpen(x, y, width, height, centred, fontPixels) {
+  function dialogOpen(x, y, width, height, fontPixels, border) {
     const frame = element('div', 'kxs-window kxs-dialog');
     frame.setAttribute('role', 'dialog');
     frame.style.fontSize = fontPixels + 'px';
-    const border = 3;
-    width = Math.max(1, Math.min(Width - 2 * border, width));
-    height = Math.max(1, Math.min(Height - 2 * border, height));
-    if (centred) { x = (Width - width) / 2; y = (Height - height) / 2; }
-    x = Math.max(border, Math.min(Width - width - border, x));
-    y = Math.max(border, Math.min(Height - height - border, y));
     frame.style.left = x - border + 'px';
     frame.style.top = y - border + 'px';
     frame.style.width = width + 'px';
     frame.style.height = height + 'px';
-    dialog = { frame: frame, controls: new Map(), buttons: [], fields: [], defaultId: 1, waiter: null, modal: null };
+    dialog = { frame: frame, controls: [], enter: [], tab: [], waiter: null, modal: null, pending: [] };
   }
   function place(e, x, y, width, height) {
     e.style.left = x + 'px';
@@ -365,59 +288,69 @@ var KXS = (function () {
     e.style.width = width + 'px';
     e.style.height = height + 'px';
   }
-  // Keeps a field within its length in Wansung bytes and to characters that
-  // have a Wansung code; a word the IME is still composing is left alone.
+  // Keeps a field to what the C++ half lets it hold; a word the IME is still
+  // composing is left alone. (The game is waiting for the dialog here, so
+  // its stack has room above; ccall would take the wait for its own.)
   function limitField(input) {
-    const kept = fit(encodable(input.value), input.kxsMaxBytes);
+    const stack = stackSave();
+    const size = lengthBytesUTF8(input.value) + 1;
+    const text = stackAlloc(size);
+    stringToUTF8(input.value, text, size);
+    const kept = UTF8ToString(_KxsWebFieldText(text, input.kxsLimit));
+    stackRestore(stack);
     if (kept !== input.value) input.value = kept;
   }
-  function dialogAdd(id, kind, flags, x, y, width, height, textBytes, maxBytes) {
+  function dialogAdd(kind, isDefault, centred, sunken, x, y, width, height, text, limit, command, enterCommand, next,
+    previous) {
     const d = dialog;
-    const text = decode(textBytes);
     let e;
-    if (kind === 1) {
+    if (kind === 'edit') {
       e = element('input', 'kxs-edit');
       e.type = 'text';
       e.autocomplete = 'off';
       e.spellcheck = false;
-      e.kxsMaxBytes = maxBytes;
-      e.value = fit(encodable(text), maxBytes);
+      e.kxsLimit = limit;
+      e.value = text;
       e.addEventListener('input', (ev) => { if (!ev.isComposing) limitField(e); });
       e.addEventListener('compositionend', () => limitField(e));
-      d.fields.push(e);
-    } else if (kind === 2 || kind === 3) {
-      e = button(text, kind === 3);
-      if (kind === 3) d.defaultId = id;
-      e.addEventListener('click', () => dialogCommand(id));
-      e.kxsId = id;
-      d.buttons.push(e);
+    } else if (kind === 'button') {
+      e = button(text, isDefault);
+      e.addEventListener('click', () => dialogCommand(command));
     } else {
       e = element('div', 'kxs-static', text);
-      if (flags & 1) e.classList.add('kxs-centre');
-      if (flags & 2) e.classList.add('kxs-sunken');
+      if (centred) e.classList.add('kxs-centre');
+      if (sunken) e.classList.add('kxs-sunken');
     }
     place(e, x, y, width, height);
-    if (id !== -1 && !d.controls.has(id)) d.controls.set(id, e);
+    d.controls.push(e);
+    d.enter.push(enterCommand);
+    d.tab.push([next, previous]);
     d.frame.appendChild(e);
   }
-  function dialogCommand(id) {
+  function dialogCommand(command) {
     if (!dialog || modals[modals.length - 1] !== dialog.modal) return;
-    if (dialog.waiter) { const w = dialog.waiter; dialog.waiter = null; w(id); } else dialog.pending.push(id);
+    if (dialog.waiter) { const w = dialog.waiter; dialog.waiter = null; w(command); } else dialog.pending.push(command);
   }
-  function dialogShow() {
+  // A field entered by Tab, or first, has its whole text selected, so that
+  // typing replaces the "0" it starts with (as on the desktop).
+  function enter(e) {
+    if (!e) return;
+    e.focus();
+    if (e.tagName === 'INPUT') e.select();
+  }
+  function dialogShow(focus, enterCommand, escapeCommand, first, last) {
     const d = dialog;
-    d.pending = [];
     d.modal = openModal(d.frame, (e) => {
       if (e.isComposing || e.keyCode === 229) return;
-      if (e.key === 'Escape') dialogCommand(2);
-      else if (e.key === 'Enter') {
-        const b = d.buttons.indexOf(document.activeElement);
-        dialogCommand(b >= 0 ? d.buttons[b].kxsId : d.defaultId);
-      } else return;
+      const i = d.controls.indexOf(document.activeElement);
+      if (e.key === 'Escape') dialogCommand(escapeCommand);
+      else if (e.key === 'Enter') dialogCommand(i >= 0 ? d.enter[i] : enterCommand);
+      else if (e.key === 'Tab') enter(d.controls[i >= 0 ? d.tab[i][e.shiftKey ? 1 : 0] : (e.shiftKey ? last : first)]);
+      else return;
       e.preventDefault();
       e.stopPropagation();
     });
-    d.modal.focus = () => (d.fields[0] || d.buttons[0] || d.frame).focus();
+    d.modal.focus = () => enter(d.controls[focus] || d.frame);
     showPointer(true);
     d.modal.focus();
   }
@@ -431,20 +364,15 @@ var KXS = (function () {
     dialog = null;
     flushSave();
   }
-  function dialogSetText(id, bytes) {
-    const e = dialog && dialog.controls.get(id);
+  function dialogSetText(index, text) {
+    const e = dialog && dialog.controls[index];
     if (!e) return;
-    const text = decode(bytes);
-    if (e.tagName === 'INPUT') e.value = fit(encodable(text), e.kxsMaxBytes);
+    if (e.tagName === 'INPUT') e.value = text;
     else e.textContent = text;
   }
-  // The control's text in Wansung, at most limit bytes without splitting a
-  // character.
-  function dialogGetText(id, limit) {
-    const e = dialog && dialog.controls.get(id);
-    if (!e) return new Uint8Array(0);
-    const text = e.tagName === 'INPUT' ? e.value : e.textContent;
-    return encode(fit(encodable(text), limit === undefined ? 1 << 20 : limit));
+  function dialogValue(index) {
+    const e = dialog && dialog.controls[index];
+    return e && e.tagName === 'INPUT' ? e.value : '';
   }
 
   // --- Sound: one at a time, a new one replacing the last.
@@ -630,8 +558,6 @@ var KXS = (function () {
     upload.addEventListener('change', () => { uploadSave(upload.files[0]); upload.value = ''; });
     $('kxs-restart').addEventListener('click', () => location.reload());
     layout();
-    // The game draws nothing until it is activated.
-    push({ type: EventActivate, x: 0, y: 0, key: 0, active: 1 });
     return true;
   }
 
@@ -640,12 +566,12 @@ var KXS = (function () {
     start: start, setStatus: setStatus, setProgress: setProgress, fail: fail,
     prepareFiles: prepareFiles, linkTree: linkTree,
     openCanvas: openCanvas, closeCanvas: closeCanvas, present: present, showSystemSurface: showSystemSurface,
-    takeEvent: () => queue.shift(),
-    waitEvent: () => (queue.length ? Promise.resolve() : new Promise((resolve) => { eventWaiter = resolve; })),
+    takeInput: () => input.shift(),
+    waitInput: () => (input.length ? Promise.resolve() : new Promise((resolve) => { inputWaiter = resolve; })),
     milliseconds: milliseconds, showPointer: showPointer,
-    messageBox: messageBox,
+    textWidth: textWidth, boxOpen: boxOpen, boxButton: boxButton, boxKey: boxKey, boxRun: boxRun,
     dialogOpen: dialogOpen, dialogAdd: dialogAdd, dialogShow: dialogShow, dialogWait: dialogWait,
-    dialogClose: dialogClose, dialogSetText: dialogSetText, dialogGetText: dialogGetText,
+    dialogClose: dialogClose, dialogSetText: dialogSetText, dialogValue: dialogValue,
     playSound: playSound, claimSingleInstance: claimSingleInstance, gameEnded: gameEnded,
     flushSave: flushSave,
   };

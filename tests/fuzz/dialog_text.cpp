@@ -1,23 +1,21 @@
-// Text typed into dialog fields. The SDL backend's field editing runs a
-// script of the input's bytes (insert what follows as UTF-8, backspace,
-// delete, move, copy out); the headless backend fits the input, as typed
-// field texts, into two fields of the input's lengths.
+// Text typed into dialog fields. The shared field editing runs a script of
+// the input's bytes (insert what follows as UTF-8, backspace, delete, move,
+// copy out); the headless backend fits the input, as typed field texts, into
+// two fields of the input's lengths.
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/field_text.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "platform/sdl/edit_text.h"
-#include "platform/sdl/wansung.h"
+#include "platform/wansung.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
-using namespace sdl_backend;
-
 void CheckField(const std::string& text, int caret, int maxBytes) {
-  if (text.size() > size_t(maxBytes <= 0 ? 255 : maxBytes)) FuzzFail("a field holds more than its length");
+  if (text.size() > size_t(FieldByteLimit(maxBytes))) FuzzFail("a field holds more than its length");
   if (caret < 0 || size_t(caret) > text.size()) FuzzFail("the caret left its text");
 }
 
@@ -34,30 +32,32 @@ void EditScript(const uint8_t* data, size_t size) {
         const char* utf8 = reinterpret_cast<const char*>(data + at);
         size_t done = 0;
         while (done < length) {
-          const int step = Utf8CharLength(utf8 + done, length - done);
+          const int step = Utf8SequenceLength(utf8 + done, length - done);
           std::string wansung;
-          if (Utf8CharToWansung(utf8 + done, size_t(step), &wansung)) EditInsert(&text, &caret, wansung, maxBytes);
+          if (EncodeWansungChar(utf8 + done, size_t(step), &wansung)) {
+            FieldInsert(&text, &caret, wansung, FieldByteLimit(maxBytes));
+          }
           done += size_t(step);
         }
         at += length;
         break;
       }
-      case 1: EditBackspace(&text, &caret); break;
-      case 2: EditDelete(&text, &caret); break;
-      case 3: caret = EditPreviousBoundary(text, caret); break;
-      case 4: caret = EditNextBoundary(text, caret); break;
+      case 1: FieldBackspace(&text, &caret); break;
+      case 2: FieldDelete(&text, &caret); break;
+      case 3: caret = FieldPreviousBoundary(text, caret); break;
+      case 4: caret = FieldNextBoundary(text, caret); break;
       case 5: {
-        caret = EditSnapBoundary(text, int(op) - 128);
+        caret = FieldSnapBoundary(text, int(op) - 128);
         std::vector<char> buffer(op / 6 % 12 + 1);
-        const int copied = EditCopyOut(text, buffer.data(), int(buffer.size()));
+        const int copied = FieldCopyOut(text, buffer.data(), int(buffer.size()));
         if (copied < 0 || size_t(copied) >= buffer.size() || buffer[size_t(copied)] != '\0') FuzzFail("copy out");
-        WansungToUtf8(buffer.data(), size_t(copied));
+        DecodeWansung(buffer.data(), size_t(copied));
         break;
       }
     }
     CheckField(text, caret, maxBytes);
   }
-  WansungToUtf8(text);
+  DecodeWansung(text);
 }
 
 int FirstLimit = 0;
@@ -71,8 +71,8 @@ void CheckCopy(DialogWindow* dialog, int id, int limit) {
 
 bool Procedure(DialogWindow* dialog, DialogMessage message, int parameter) {
   if (message != DialogCommand) return false;
-  CheckCopy(dialog, 11, FirstLimit == 0 ? 255 : FirstLimit);
-  CheckCopy(dialog, 12, SecondLimit == 0 ? 255 : SecondLimit);
+  CheckCopy(dialog, 11, FieldByteLimit(FirstLimit));
+  CheckCopy(dialog, 12, FieldByteLimit(SecondLimit));
   PlatformEndDialog(dialog, parameter);
   return true;
 }

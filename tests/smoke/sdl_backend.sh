@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The SDL backend on its own: its pure rules, then keys, pointer, boxes and
+# The SDL backend on its own: how it reads SDL's keys, then keys, pointer, boxes and
 # dialogs through a real window under a private X server. The check program
 # is the build's kxs-sdl-check (sdl_backend_check.cpp); a build without it
 # has it compiled here against the backend library that made the game.
@@ -68,7 +68,7 @@ finish() {  # finish MODE: the program must end by itself with 0
   [ "$SMOKE_EXIT" -eq 0 ] || { echo "FAILED: $1 ended with $SMOKE_EXIT"; smoke_log "$1.err"; failures=$((failures + 1)); }
 }
 
-# The pure rules need no window.
+# Reading SDL's keys needs no window.
 "$check" pure >"$WORK/pure.out" 2>&1 || failures=$((failures + 1))
 cat "$WORK/pure.out"
 

@@ -1,9 +1,9 @@
-// Checks of the SDL backend, built and driven by sdl_backend.sh: its pure
-// rules (letterbox, edit-field bytes, Wansung conversion) and, under a
-// private X server, what the real window delivers for typed keys, pointer
-// moves, boxes and dialogs; and, through SDL's dummy video driver, when the
-// game window is presented. Wansung bytes are spelled out here on purpose:
-// they pin the encoding. SDL itself is called only to play the window system
+// Checks of the SDL backend, built and driven by sdl_backend.sh: how it reads
+// SDL's keys (the shared rules it applies are checked in the unit suite)
+// and, under a private X server, what the real window delivers for typed
+// keys, pointer moves, boxes and dialogs; and, through SDL's dummy video
+// driver, when the game window is presented. Wansung bytes are spelled out
+// here on purpose: they pin the encoding. SDL itself is called only to play the window system
 // (window events, keys) in the dummy driver, which has none of its own.
 #include <SDL.h>
 
@@ -15,9 +15,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/sdl/edit_text.h"
-#include "platform/sdl/letterbox.h"
-#include "platform/sdl/wansung.h"
+#include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;
 
@@ -42,93 +40,35 @@ static std::string Hex(const std::string& bytes) {
   return out;
 }
 
-// Wansung of "김" and "철".
-static const std::string Kim = "\xB1\xE8", Cheol = "\xC3\xB6";
-
-static void CheckLetterbox() {
-  Letterbox b = FitPicture(1280, 960, 640, 480);
-  Check(b.scale == 2 && b.x == 0 && b.y == 0 && b.width == 1280, "1280x960 holds the picture at 2x exactly");
-  b = FitPicture(1920, 1080, 640, 480);
-  Check(b.scale == 2 && b.width == 1280 && b.height == 960 && b.x == 320 && b.y == 60,
-        "1920x1080 letterboxes 2x in the middle");
-  b = FitPicture(600, 400, 640, 480);
-  Check(b.scale == 0 && b.height == 400 && b.width == 533 && b.x == 33, "a small window shrinks the picture");
-  int x = 0, y = 0;
-  b = FitPicture(1920, 1080, 640, 480);
-  Check(LetterboxToLogical(b, 640, 480, 321, 61, &x, &y) && x == 0 && y == 0, "first pixel maps to 0,0");
-  Check(LetterboxToLogical(b, 640, 480, 1599, 1019, &x, &y) && x == 639 && y == 479, "last pixel maps to 639,479");
-  Check(!LetterboxToLogical(b, 640, 480, 10, 5, &x, &y) && x == 0 && y == 0, "the bars clamp to the edge");
-  Check(!LetterboxToLogical(b, 640, 480, 1900, 1070, &x, &y) && x == 639 && y == 479, "far bars clamp too");
-  b = FitPicture(0, 0, 640, 480);
-  Check(!LetterboxToLogical(b, 640, 480, 5, 5, &x, &y), "an empty drawable maps nothing inside");
-  // scale=fit: the height filled, drawn at the whole scale above.
-  b = FillPicture(1920, 1080, 640, 480);
-  Check(b.scale == 3 && b.width == 1440 && b.height == 1080 && b.x == 240 && b.y == 0,
-        "fit fills 1920x1080's height at 1440x1080, drawn at 3x");
-  Check(LetterboxToLogical(b, 640, 480, 1679, 1079, &x, &y) && x == 639 && y == 479, "fit's last pixel maps to 639,479");
-  b = FillPicture(1280, 960, 640, 480);
-  Check(b.scale == 2 && b.width == 1280 && b.x == 0, "fit at a whole scale is that scale");
-  b = FillPicture(1280, 1024, 640, 480);
-  Check(b.scale == 2 && b.width == 1280 && b.height == 960 && b.y == 32, "a tall screen is filled across");
-  b = FillPicture(320, 200, 640, 480);
-  Check(b.scale == 1 && b.height == 200 && b.width == 266, "fit shrinks from 1x");
+// SDL's keys as the game's virtual-key codes: by SDL's own constants, so
+// that the shared table is read the way SDL numbers its keys.
+static SDL_Keysym Key(SDL_Keycode sym, SDL_Scancode scancode) {
+  SDL_Keysym key{};
+  key.sym = sym;
+  key.scancode = scancode;
+  return key;
 }
 
-static void CheckEditText() {
-  std::string text = "A" + Kim + "B";
-  Check(EditNextBoundary(text, 1) == 3 && EditPreviousBoundary(text, 3) == 1, "a double-byte character is one step");
-  Check(EditSnapBoundary(text, 2) == 1, "a position inside a pair snaps to its start");
-  int caret = 3;
-  EditBackspace(&text, &caret);
-  Check(text == "AB" && caret == 1, "backspace takes both bytes of a Hangul syllable");
-  EditBackspace(&text, &caret);
-  Check(text == "B" && caret == 0, "backspace takes one byte of ASCII");
-  EditBackspace(&text, &caret);
-  Check(text == "B" && caret == 0, "backspace at the start changes nothing");
-  EditDelete(&text, &caret);
-  Check(text.empty(), "delete takes the character after the caret");
-
-  text = "abcd";
-  caret = 4;
-  Check(EditInsert(&text, &caret, "e", 5) && text == "abcde", "insert up to the limit");
-  Check(!EditInsert(&text, &caret, "f", 5) && text == "abcde", "one byte past the limit is refused");
-  text = "abcd";
-  caret = 4;
-  Check(!EditInsert(&text, &caret, Kim, 5) && text == "abcd", "a syllable is never split at the limit");
-  Check(EditInsert(&text, &caret, Kim, 6) && text == "abcd" + Kim && caret == 6, "a syllable that fits goes in");
-  caret = 0;
-  Check(EditInsert(&text, &caret, "x", 0) && text[0] == 'x' && caret == 1, "limit 0 means 255");
-  text = std::string(255, 'a');
-  caret = 255;
-  Check(!EditInsert(&text, &caret, "b", 0), "the default limit is 255 bytes");
-
-  char buffer[4];
-  text = "ab" + Kim;
-  Check(EditCopyOut(text, buffer, 4) == 2 && std::strcmp(buffer, "ab") == 0,
-        "copying out stops before a syllable that does not fit whole");
-  Check(EditCopyOut(text, buffer, 1) == 0 && buffer[0] == '\0', "a one-byte buffer gets an empty text");
-  Check(EditCopyOut(text, nullptr, 4) == 0, "no buffer, nothing copied");
-  text = "abc" + std::string("\xB1");  // a lead byte that lost its partner
-  Check(EditCopyOut(text, buffer, 4) == 3 && EditNextBoundary(text, 3) == 4, "a stray lead byte counts as one");
-}
-
-static void CheckWansung() {
-  std::string out;
-  Check(Utf8CharToWansung("김", std::strlen("김"), &out) && out == Kim, "김 has its KS C 5601 code");
-  out.clear();
-  Check(!Utf8CharToWansung("똠", std::strlen("똠"), &out) && out.empty(), "똠 (no KS C 5601 code) is refused");
-  Check(!Utf8CharToWansung("😀", std::strlen("😀"), &out), "an emoji is refused");
-  Check(!Utf8CharToWansung("\t", 1, &out) && !Utf8CharToWansung("\x7F", 1, &out), "control characters are refused");
-  Check(Utf8CharToWansung("A", 1, &out) && out == "A", "ASCII stays one byte");
-  Check(WansungToUtf8(Kim + Cheol) == "김철", "Wansung to UTF-8");
-  Check(WansungToUtf8(std::string("a\xFF\xFF" "b\x81")) == "a?b?", "garbled bytes become '?', never a crash");
-  Check(Utf8CharLength("\xE9\xB0", 2) == 1 && Utf8CharLength("김", 3) == 3, "UTF-8 lengths, cut ones count 1");
+static void CheckKeys() {
+  Check(VirtualKeyOf(Key(SDLK_RETURN, SDL_SCANCODE_RETURN)) == 13, "Enter is 13");
+  Check(VirtualKeyOf(Key(SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER)) == 13, "the keypad's Enter is 13 too");
+  Check(VirtualKeyOf(Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE)) == 27, "Escape is 27");
+  Check(VirtualKeyOf(Key(SDLK_DELETE, SDL_SCANCODE_DELETE)) == 46, "Delete is 46");
+  Check(VirtualKeyOf(Key(SDLK_F7, SDL_SCANCODE_F7)) == 118 && VirtualKeyOf(Key(SDLK_F12, SDL_SCANCODE_F12)) == 123,
+        "F7 and F12");
+  Check(VirtualKeyOf(Key(SDLK_F10, SDL_SCANCODE_F10)) == 0, "F10 is a system key");
+  Check(VirtualKeyOf(Key(SDLK_KP_0, SDL_SCANCODE_KP_0)) == 96 && VirtualKeyOf(Key(SDLK_KP_9, SDL_SCANCODE_KP_9)) == 105,
+        "the keypad's digits");
+  Check(VirtualKeyOf(Key(SDLK_a, SDL_SCANCODE_Q)) == 'A', "a letter by what it types (AZERTY's A)");
+  Check(VirtualKeyOf(Key(SDLK_SEMICOLON, SDL_SCANCODE_SEMICOLON)) == 186, "punctuation by what it types");
+  Check(VirtualKeyOf(Key(SDLK_UNKNOWN, SDL_SCANCODE_N)) == 'N', "a layout without Latin letters: by the place");
+  Check(VirtualKeyOf(Key(SDLK_UNKNOWN, SDL_SCANCODE_LANG1)) == 0x15, "the Hangul key by its place");
+  Check(VirtualKeyOf(Key(SDLK_UNKNOWN, SDL_SCANCODE_SEMICOLON)) == 0, "no other key by its place");
+  Check(VirtualKeyOf(Key(SDLK_LALT, SDL_SCANCODE_LALT)) == 0, "Alt never reaches the game");
 }
 
 static int Pure() {
-  CheckLetterbox();
-  CheckEditText();
-  CheckWansung();
+  CheckKeys();
   std::printf("%d passed, %d failed\n", Passed, Failed);
   return Failed == 0 ? 0 : 1;
 }

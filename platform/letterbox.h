@@ -1,10 +1,8 @@
 // Where a logical picture lands in a drawable of another size: the largest
 // whole-number scale that fits, centred; when even 1x does not fit, the
-// largest rectangle of the picture's proportions. Free of SDL so that it can
-// be checked on its own.
+// largest rectangle of the picture's proportions. For the backends that
+// scale the picture into a window themselves.
 #pragma once
-
-namespace sdl_backend {
 
 struct Letterbox {
   int x, y, width, height;
@@ -21,5 +19,3 @@ Letterbox FillPicture(int outputWidth, int outputHeight, int logicalWidth, int l
 // (or outside); the result is then clamped to the picture.
 bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py,
                         int* x, int* y);
-
-}  // namespace sdl_backend

@@ -1,6 +1,4 @@
-#include "platform/sdl/letterbox.h"
-
-namespace sdl_backend {
+#include "platform/letterbox.h"
 
 // The largest rectangle of the picture's proportions in the drawable, centred.
 static Letterbox Proportional(int outputWidth, int outputHeight, int logicalWidth, int logicalHeight) {
@@ -54,5 +52,3 @@ bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeigh
   *y = Clamp(int(ly < -1 ? -1 : ly > logicalHeight ? logicalHeight : ly), 0, logicalHeight - 1);
   return inside;
 }
-
-}  // namespace sdl_backend
