@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "assets/pictures/picture_table.h"
 #include "dialogs/loan.h"
 #include "dialogs/name_entry.h"
 #include "dialogs/production_plan.h"
@@ -19,6 +18,7 @@
 #include "platform/platform.h"
 #include "screens/job_agency.h"
 #include "tests/unit/fit_measure.h"
+#include "tests/unit/pictures_test_support.h"
 #include "text/catalogue.h"
 #include "text/hangul.h"
 #include "text/utf8.h"
@@ -151,23 +151,26 @@ struct FitTest : ::testing::Test {
     PlatformSetFileRoots(nullptr, nullptr);
     ResetWorld();
   }
-  static const std::vector<PictureEntry>& Pictures() {
-    static const std::vector<PictureEntry> table = [] {
-      std::vector<PictureEntry> t;
-      std::string error;
-      if (!ReadPictureTable(KXS_SOURCE_DIR "/assets/pictures/pictures.txt", &t, &error)) ADD_FAILURE() << error;
-      return t;
-    }();
-    return table;
-  }
   static const TextArea* Area(const char* picture, const char* label) {
-    const PictureEntry* p = FindPicture(Pictures(), picture);
+    const PictureEntry* p = FindPicture(Table(), picture);
     if (!p) return nullptr;
     for (const TextArea& t : p->texts)
       if (t.label == label) return &t;
     return nullptr;
   }
 };
+
+// Runs check in every language, with the language's world loaded.
+template <typename Check>
+void InEveryLanguage(Check check) {
+  for (int l = 0; l < LanguageCount(); ++l) {
+    ASSERT_TRUE(SetLanguage(LanguageCode(l)));
+    SCOPED_TRACE(LanguageCode(l));
+    Language language;
+    language.Load();
+    check(language);
+  }
+}
 
 // The line as the game formats it: the language's text, its values, in
 // Johab, back in UTF-8 to be measured.
@@ -181,11 +184,7 @@ std::string LineOf(const ScreenLine& line, const Language& language) {
 }  // namespace
 
 TEST_F(FitTest, EveryScreenLineFitsItsTextAreaInEveryLanguage) {
-  for (int l = 0; l < LanguageCount(); ++l) {
-    ASSERT_TRUE(SetLanguage(LanguageCode(l)));
-    SCOPED_TRACE(LanguageCode(l));
-    Language language;
-    language.Load();
+  InEveryLanguage([](const Language& language) {
     ASSERT_EQ(language.engFont.size(), 4096u);
     for (const ScreenLine& line : ScreenLines) {
       const TextArea* area = Area(line.picture, line.area);
@@ -198,15 +197,11 @@ TEST_F(FitTest, EveryScreenLineFitsItsTextAreaInEveryLanguage) {
       EXPECT_LE(right, area->rect.x2) << "\"" << text << "\" runs " << right - area->rect.x2 << " pixels past "
                                       << line.picture << " '" << line.area << "'";
     }
-  }
+  });
 }
 
 TEST_F(FitTest, EveryListEntryFitsItsColumnInEveryLanguage) {
-  for (int l = 0; l < LanguageCount(); ++l) {
-    ASSERT_TRUE(SetLanguage(LanguageCode(l)));
-    SCOPED_TRACE(LanguageCode(l));
-    Language language;
-    language.Load();
+  InEveryLanguage([](const Language& language) {
     for (const Column& column : Columns) {
       const int width = fit::ColumnWidth(Tr(column.format), column.conversion);
       for (const std::string& entry : *language.List(column.list))
@@ -215,7 +210,7 @@ TEST_F(FitTest, EveryListEntryFitsItsColumnInEveryLanguage) {
     }
     for (const std::string& name : language.companies)
       EXPECT_LE(JohabOf(name).size(), static_cast<size_t>(RankingNameBytes)) << "\"" << name << "\" in the ranking";
-  }
+  });
 }
 
 // A dialog's font and sizes as the backends draw it: its base height less
