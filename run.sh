@@ -15,7 +15,7 @@ packages=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-ttf-dev libpng-dev
   libgtest-dev libbenchmark-dev
-  fonts-nanum unifont librsvg2-bin
+  fonts-nanum unifont librsvg2-bin gettext
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev valgrind
   strace desktop-file-utils appstream lintian dpkg-dev file

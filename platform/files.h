@@ -13,6 +13,11 @@
 // ("" or nullptr: the data tree's cur/, as in the original).
 void PlatformSetFileRoots(const char* dataRoot, const char* playerRoot);
 
+// A folder of the data tree ("en") whose files stand in for the tree's own
+// where it has them: the pictures and world of a language. The player's
+// files are never looked for there. "" or nullptr: none, as at start.
+void PlatformSetDataOverlay(const char* folder);
+
 // The path to open for a game file name. Absolute names stay as they are.
 std::string PlatformFilePath(const char* gameName);
 

@@ -121,6 +121,23 @@ inline std::vector<std::string> CheckHotAreas(const PictureEntry& p, const RgbaI
   return problems;
 }
 
+// labels: p's drawing with only the words of its buttons and areas, drawn
+// whole; bare: the drawing without them (the probe look). Every pixel of a
+// word lies inside a hot area.
+inline std::vector<std::string> CheckLabels(const PictureEntry& p, const RgbaImage& labels, const RgbaImage& bare) {
+  int strays = 0, strayX = 0, strayY = 0;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      if (SamePixel(labels, bare, x, y)) continue;
+      bool inside = false;
+      for (const HotArea& h : p.hot) inside = inside || h.rect.Overlaps({x + p.atX, y + p.atY, x + p.atX, y + p.atY});
+      if (!inside && strays++ == 0) strayX = x, strayY = y;
+    }
+  if (strays == 0) return {};
+  return {p.path + ": " + std::to_string(strays) + " pixels of the words of its buttons lie outside them, the first at " +
+          alignment_detail::ScreenPoint(p, strayX, strayY)};
+}
+
 // normal and pressed: the normal's drawing in its own look and in the twin's.
 // One look may serve several twins (the four highlights of the main menu are
 // one drawing with every item lit): it changes only rectangles of that

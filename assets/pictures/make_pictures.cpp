@@ -6,8 +6,14 @@
 //
 //   kxs-make-pictures --table pictures.txt --art DIR --rendered DIR --tree DIR
 //                     [--rsvg PROGRAM] [--jobs N] [--png DIR]
+//                     [--language CODE --lang DIR --translated DIR --base DIR]
 //
 // --png also writes each picture as PNG (flat file names) to look at.
+// --language makes the pictures of a translation (text/catalogue.h): the
+// drawings are copied into --translated with their words in that language
+// and the look of lang/ (translate_art.h), and only the pictures that differ
+// from those of the tree --base are written, into --tree: the language's
+// overlay of the data tree.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,12 +28,15 @@
 #include "assets/pictures/png_io.h"
 #include "assets/pictures/quantise.h"
 #include "assets/pictures/render.h"
+#include "assets/pictures/translate_art.h"
 #include "gfx/image.h"
+#include "text/catalogue.h"
 
 namespace {
 
 struct Options {
   std::string table, art, rendered, tree, png, rsvg = "rsvg-convert", jobs = "2";
+  std::string language, lang, translated, base;
 };
 
 bool ParseOptions(int argc, char** argv, Options* o) {
@@ -40,10 +49,16 @@ bool ParseOptions(int argc, char** argv, Options* o) {
                           : name == "--png"      ? &o->png
                           : name == "--rsvg"     ? &o->rsvg
                           : name == "--jobs"     ? &o->jobs
+                          : name == "--language" ? &o->language
+                          : name == "--lang"     ? &o->lang
+                          : name == "--translated" ? &o->translated
+                          : name == "--base"     ? &o->base
                                                  : nullptr;
     if (!target) return false;
     *target = argv[i + 1];
   }
+  const bool translation = !o->language.empty();
+  if (translation && (o->lang.empty() || o->translated.empty() || o->base.empty())) return false;
   return argc % 2 == 1 && !o->table.empty() && !o->art.empty() && !o->rendered.empty() && !o->tree.empty();
 }
 
@@ -73,6 +88,11 @@ bool MakePicture(const PictureEntry& p, const std::vector<PictureEntry>& table, 
   return true;
 }
 
+bool SameFiles(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::vector<uint8_t> x, y;
+  return ReadWholeFile(a.c_str(), KxgMaxFileBytes, &x) && ReadWholeFile(b.c_str(), KxgMaxFileBytes, &y) && x == y;
+}
+
 bool WritePicture(const PictureEntry& p, const Canvas& canvas, const Options& o, std::string* error) {
   if (canvas.width != p.width || canvas.height != p.height ||
       canvas.pixels.size() != static_cast<size_t>(p.width) * p.height)
@@ -85,6 +105,11 @@ bool WritePicture(const PictureEntry& p, const Canvas& canvas, const Options& o,
   std::filesystem::create_directories(out.parent_path(), ignored);
   if (!WriteImage(out.c_str(), canvas.pixels.data(), p.width, p.height, SharedPalette().data()))
     return *error = "cannot write " + out.string(), false;
+  // A translation's overlay holds only what differs from the tree under it.
+  if (!o.base.empty() && SameFiles(out, std::filesystem::path(o.base) / p.path)) {
+    std::filesystem::remove(out, ignored);
+    return true;
+  }
   if (!o.png.empty()) {
     std::string flat = p.path;
     for (char& c : flat)
@@ -98,13 +123,17 @@ bool WritePicture(const PictureEntry& p, const Canvas& canvas, const Options& o,
 
 // Every drawn button and area against the table, every pressed look against
 // its normal drawing.
-bool CheckDrawings(const std::vector<PictureEntry>& table, Drawings* drawings, std::string* error) {
+bool CheckDrawings(const std::vector<PictureEntry>& table, bool labels, Drawings* drawings, std::string* error) {
   std::vector<std::string> problems;
   for (const PictureEntry& p : table) {
     RgbaImage drawn, other;
     if (NeedsProbe(p)) {
       if (!drawings->For(p, JobOf(p), &drawn, error) || !drawings->For(p, ProbeJob(p), &other, error)) return false;
       for (const std::string& s : CheckHotAreas(p, drawn, other)) problems.push_back(s);
+      if (labels) {
+        if (!drawings->For(p, LabelJob(p), &drawn, error)) return false;
+        for (const std::string& s : CheckLabels(p, drawn, other)) problems.push_back(s);
+      }
     }
     if (p.artStyle.empty() || p.twins.empty()) continue;
     for (const Twin& t : p.twins) {
@@ -134,23 +163,35 @@ int main(int argc, char** argv) {
   if (!ParseOptions(argc, argv, &options)) {
     std::fprintf(stderr,
                  "usage: kxs-make-pictures --table FILE --art DIR --rendered DIR --tree DIR [--rsvg PROGRAM] "
-                 "[--jobs N] [--png DIR]\n");
+                 "[--jobs N] [--png DIR] [--language CODE --lang DIR --translated DIR --base DIR]\n");
     return 2;
   }
-  std::vector<PictureEntry> table;
   std::string error;
+  if (!options.language.empty()) {
+    if (!SetLanguage(options.language.c_str())) {
+      std::fprintf(stderr, "kxs-make-pictures: no catalogue for the language %s\n", options.language.c_str());
+      return 1;
+    }
+    if (!TranslateArt(options.art, options.lang, options.translated, &error)) {
+      std::fprintf(stderr, "kxs-make-pictures: %s\n", error.c_str());
+      return 1;
+    }
+    options.art = options.translated;
+  }
+  std::vector<PictureEntry> table;
   if (!ReadPictureTable(options.table.c_str(), &table, &error)) {
     std::fprintf(stderr, "%s: %s\n", options.table.c_str(), error.c_str());
     return 1;
   }
   const RenderSetup setup{options.rsvg, options.art, options.rendered, std::max(1, std::atoi(options.jobs.c_str()))};
   int rendered = 0;
-  if (!RenderAll(RenderJobsFor(table), setup, &rendered, &error)) {
+  const bool labels = !options.language.empty();
+  if (!RenderAll(RenderJobsFor(table, labels), setup, &rendered, &error)) {
     std::fprintf(stderr, "kxs-make-pictures: %s\n", error.c_str());
     return 1;
   }
   Drawings drawings(options.rendered);
-  if (!CheckDrawings(table, &drawings, &error)) {
+  if (!CheckDrawings(table, labels, &drawings, &error)) {
     std::fprintf(stderr, "kxs-make-pictures: the drawings disagree with %s:\n  %s\n", options.table.c_str(),
                  error.c_str());
     return 1;

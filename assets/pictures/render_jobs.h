@@ -12,6 +12,8 @@
 // The stylesheet that hides every drawn button and area: what the drawing
 // loses under it is where its buttons are drawn.
 inline constexpr const char* ProbeStyle = "probe.css";
+// A translation's look with the buttons' and areas' words alone (lang/).
+inline constexpr const char* LabelStyle = "labels.css";
 
 struct RenderJob {
   std::string svg, css;  // css empty: the drawing as it is
@@ -35,16 +37,19 @@ inline bool IsSvg(const std::string& art) { return art.size() > 4 && art.compare
 inline RenderJob JobOf(const PictureEntry& p) { return {p.art, p.artStyle}; }
 inline RenderJob TwinJob(const PictureEntry& normal, const PictureEntry& twin) { return {normal.art, twin.artStyle}; }
 inline RenderJob ProbeJob(const PictureEntry& p) { return {p.art, ProbeStyle}; }
+inline RenderJob LabelJob(const PictureEntry& p) { return {p.art, LabelStyle}; }
 
 // A drawing with buttons or areas is also rendered without them, to check
 // that they lie on their hot areas.
 inline bool NeedsProbe(const PictureEntry& p) { return IsSvg(p.art) && p.artStyle.empty() && !p.hot.empty(); }
 
-inline std::vector<RenderJob> RenderJobsFor(const std::vector<PictureEntry>& table) {
+// labels: a translation's, whose labels are checked as well.
+inline std::vector<RenderJob> RenderJobsFor(const std::vector<PictureEntry>& table, bool labels = false) {
   std::set<RenderJob> jobs;
   for (const PictureEntry& p : table) {
     if (IsSvg(p.art)) jobs.insert(JobOf(p));
     if (NeedsProbe(p)) jobs.insert(ProbeJob(p));
+    if (NeedsProbe(p) && labels) jobs.insert(LabelJob(p));
     for (const Twin& t : p.twins) {
       const PictureEntry* normal = FindPicture(table, t.normal);
       if (normal && IsSvg(normal->art) && !p.artStyle.empty()) jobs.insert(TwinJob(*normal, p));

@@ -1,8 +1,10 @@
 // Writes the default world's data files from the readable tables beside
 // this file: UTF-8 in, Johab out, in the line formats the game reads.
-//   kxs-make-world SOURCE_DIR GAME_TREE
-// Fails, naming the table and line, on anything the game would read
-// differently from what the table says.
+//   kxs-make-world SOURCE_DIR GAME_TREE [LANGUAGE]
+// With a language (a catalogue of text/catalogue.h) the names and the
+// files' comments are that language's: the world of its overlay of the
+// data tree. Fails, naming the table and line, on anything the game would
+// read differently from what the table says.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/data_files.h"
 #include "world/save_format.h"
@@ -66,6 +69,12 @@ int64_t Number(const Row& row, const std::string& text, int64_t lowest, int64_t 
   return value;
 }
 
+// A company's or person's name, and the comments of the files, in the
+// language of the world being written.
+constexpr const char* DataFileContext = "data file";
+std::string Translated(const char* context, const std::string& utf8) { return TrIn(context, utf8.c_str()); }
+std::string Comment(const std::string& utf8) { return Translated(DataFileContext, utf8); }
+
 std::string Johab(const Row& row, const std::string& utf8) {
   std::string johab;
   if (!Utf8ToJohab(utf8, &johab)) Fail(row.where, "\"" + utf8 + "\" has characters Johab cannot hold");
@@ -95,21 +104,24 @@ const Row Header{"header", {}};
 DataFile CorpData(const std::vector<Row>& rows) {
   if (rows.empty() || rows.size() > static_cast<size_t>(CorpCountLimit)) Fail("companies.txt", "1 to 99 companies");
   DataFile file{CorpFilePath, ""};
-  for (const char* line : {"; KXS 회사 자료", "; 일곱째 줄은 회사 수, 그 다음 회사마다 여섯 줄:",
-                           "; 구분, 이름 (30바이트까지), 자금, 예비 A, 수주 확률 (1 이상), 예비 B",
-                           "; 첫 회사는 플레이어의 회사이며 이름은 입력한 것을 씁니다",
-                           "; 수주 확률 n: 협상이 n번에 한 번 성공합니다", ";"}) {
-    file.Line(Header, Johab(Header, line));
+  for (const char* line : {TrIn("data file", u8"KXS 회사 자료"),
+                           TrIn("data file", u8"일곱째 줄은 회사 수, 그 다음 회사마다 여섯 줄:"),
+                           TrIn("data file", u8"구분, 이름 (30바이트까지), 자금, 예비 A, 수주 확률 (1 이상), 예비 B"),
+                           TrIn("data file", u8"첫 회사는 플레이어의 회사이며 이름은 입력한 것을 씁니다"),
+                           TrIn("data file", u8"수주 확률 n: 협상이 n번에 한 번 성공합니다")}) {
+    file.Line(Header, Johab(Header, std::string("; ") + line));
   }
+  file.Line(Header, ";");
   file.Line(Header, static_cast<int64_t>(rows.size()));
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& row = rows[i];
     if (row.cells.size() != 5) Fail(row.where, "name | money | reserve A | bid odds | reserve B");
-    const std::string name = i == 0 ? Johab(row, "(입력한 회사 이름)") : Johab(row, row.cells[0]);
+    const std::string name = i == 0 ? Johab(row, TrIn("data file", u8"(입력한 회사 이름)"))
+                                    : Johab(row, Translated("company", row.cells[0]));
     // Longer names would be cut by the reader.
     if (name.size() > static_cast<size_t>(RivalNameBytes)) Fail(row.where, "a name of more than 30 bytes");
     if (name.empty()) Fail(row.where, "no name");
-    file.Line(row, Johab(row, "[" + std::to_string(i) + "]" + (i == 0 ? " 플레이어" : "")));
+    file.Line(row, Johab(row, "[" + std::to_string(i) + "]" + (i == 0 ? std::string(" ") + TrIn("data file", u8"플레이어") : std::string())));
     file.Line(row, name);
     file.Line(row, Number(row, row.cells[1], 1, std::numeric_limits<int64_t>::max()));
     file.Line(row, Number(row, row.cells[2], INT32_MIN, INT32_MAX));
@@ -142,12 +154,12 @@ DataFile ManData(const std::vector<Row>& rows) {
       while (values >> value) aptitudes.push_back(value);
     }
     if (aptitudes.size() != 5) Fail(row.where, "name | category | salary | five aptitudes | morale");
-    const std::string name = Johab(row, row.cells[0]);
+    const std::string name = Johab(row, Translated("person", row.cells[0]));
     if (name.empty() || name.size() > static_cast<size_t>(PersonNameBytes)) Fail(row.where, "a name of 1 to 50 bytes");
-    file.Line(row, Johab(row, "[" + std::to_string(i) + "] " + row.cells[1]));
+    file.Line(row, Johab(row, "[" + std::to_string(i) + "] " + Comment(row.cells[1])));
     file.Line(row, name);
     file.Line(row, Category(row, row.cells[1]));
-    file.Line(row, Johab(row, "; 희망월급, 적성 다섯, 사기"));
+    file.Line(row, Johab(row, std::string("; ") + TrIn("data file", u8"희망월급, 적성 다섯, 사기")));
     file.Line(row, Number(row, row.cells[2], 0, 2000));
     for (const std::string& aptitude : aptitudes) file.Line(row, Number(row, aptitude, 0, 3000));
     file.Line(row, Number(row, row.cells[4], 0, 3000));
@@ -174,8 +186,8 @@ Row OneTerm(const std::vector<Row>& rows, const std::string& key) {
 DataFile Dinner(const std::vector<Row>& terms) {
   const Row row = OneTerm(terms, "dinner");
   DataFile file{MainFilePath, ""};
-  file.Line(row, Johab(row, "; 회식비"));
-  file.Line(row, Johab(row, "; " + row.cells[2]));
+  file.Line(row, Johab(row, std::string("; ") + TrIn("data file", u8"회식비")));
+  file.Line(row, Johab(row, "; " + Comment(row.cells[2])));
   file.Line(row, Number(row, row.cells[1], 0, INT32_MAX));
   return file;
 }
@@ -185,10 +197,10 @@ DataFile Bank(const std::vector<Row>& terms) {
   // The rules use values 1 to 8; the record holds 20.
   if (values.size() < 9 || values.size() > static_cast<size_t>(ParamValues)) Fail("terms.txt", "9 to 20 bank values");
   DataFile file{BankFilePath, ""};
-  file.Line(Header, Johab(Header, "; 은행 조건: 값의 수, 그 다음 값마다 설명 한 줄과 값 한 줄"));
+  file.Line(Header, Johab(Header, std::string("; ") + TrIn("data file", u8"은행 조건: 값의 수, 그 다음 값마다 설명 한 줄과 값 한 줄")));
   file.Line(Header, static_cast<int64_t>(values.size()));
   for (const Row& row : values) {
-    file.Line(row, Johab(row, "; " + row.cells[2]));
+    file.Line(row, Johab(row, "; " + Comment(row.cells[2])));
     file.Line(row, Number(row, row.cells[1], INT32_MIN, INT32_MAX));
   }
   return file;
@@ -199,9 +211,9 @@ DataFile Intro(const std::vector<Row>& terms) {
   const int64_t count = Number(frames, frames.cells[1], 0, UINT8_MAX);
   const Row delay = OneTerm(terms, "intro_delay");
   DataFile file{IntroFilePath, ""};
-  file.Line(frames, Johab(frames, "; " + frames.cells[2]));
+  file.Line(frames, Johab(frames, "; " + Comment(frames.cells[2])));
   file.Line(frames, count);
-  file.Line(delay, Johab(delay, "; " + delay.cells[2]));
+  file.Line(delay, Johab(delay, "; " + Comment(delay.cells[2])));
   file.Line(delay, Number(delay, delay.cells[1], 0, INT32_MAX));
   return file;
 }
@@ -209,10 +221,11 @@ DataFile Intro(const std::vector<Row>& terms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: kxs-make-world SOURCE_DIR GAME_TREE\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: kxs-make-world SOURCE_DIR GAME_TREE [LANGUAGE]\n");
     return 2;
   }
+  if (argc == 4 && !SetLanguage(argv[3])) Fail(argv[3], "no catalogue for this language");
   const std::string source = argv[1];
   const std::vector<Row> terms = ReadTable(source, "terms.txt");
   const DataFile files[] = {

@@ -1,8 +1,13 @@
 // The picture table and the pictures and drawings the build made from it,
-// loaded once for the picture tests.
+// loaded once for the picture tests: the Korean ones, or with
+// KXS_TEST_LANGUAGE=LANG those of a translation (its overlay of the tree
+// over the Korean pictures, and its renderings).
 #pragma once
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include <map>
 #include <string>
@@ -33,9 +38,22 @@ inline const std::vector<PictureEntry>& Table() {
   return table;
 }
 
+inline std::string TestLanguage() {
+  const char* language = std::getenv("KXS_TEST_LANGUAGE");
+  return language ? language : "";
+}
+
+// A file of the tree as the game opens it in the tested language.
+inline std::string TreeFile(const std::string& path) {
+  const std::string overlay = std::string(KXS_GAME_TREE) + "/" + TestLanguage() + "/" + path;
+  std::error_code ignored;
+  if (!TestLanguage().empty() && std::filesystem::is_regular_file(overlay, ignored)) return overlay;
+  return std::string(KXS_GAME_TREE) + "/" + path;
+}
+
 // Loads a picture of the tree the way the game does, sized from its header.
 inline bool Load(const std::string& path, Picture* picture) {
-  const std::string file = std::string(KXS_GAME_TREE) + "/" + path;
+  const std::string file = TreeFile(path);
   std::vector<uint8_t> bytes;
   if (!ReadWholeFile(file.c_str(), KxgMaxFileBytes, &bytes)) return false;
   if (!ReadImageSize(bytes.data(), bytes.size(), &picture->width, &picture->height)) return false;
@@ -60,7 +78,10 @@ inline const Picture& Loaded(const std::string& path) {
 
 
 // The build's renderings of the SVG drawings, beside the data tree.
-inline std::string RenderedDir() { return std::string(KXS_GAME_TREE) + "/../assets/pictures/rendered"; }
+inline std::string RenderedDir() {
+  const std::string language = TestLanguage();
+  return std::string(KXS_GAME_TREE) + "/../assets/pictures/rendered" + (language.empty() ? "" : "-" + language);
+}
 
 // job's rendering cut to picture p, as the generator cut it.
 inline const RgbaImage& Drawing(const PictureEntry& p, const RenderJob& job) {
