@@ -90,6 +90,13 @@ void PlatformPlaySound(const char* path, bool loop);
 void PlatformShowPointer(bool visible);
 
 // ---------------------------------------------------------------------------
+// The user's locale as the system names it ("en_US.UTF-8", "en-GB", "ko-KR"),
+// "" when it is not known. The game starts in its language when the player
+// has chosen none.
+
+const char* PlatformUserLocale();
+
+// ---------------------------------------------------------------------------
 // Single instance: true when no other instance of the game runs; the claim
 // lasts until the process ends.
 

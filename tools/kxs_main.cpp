@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "platform/files.h"
 #include "platform/sdl/display_options.h"
+#include "text/catalogue.h"
 #include "tools/port/ini_file.h"
 #include "tools/port/options.h"
 #include "tools/port/places.h"
@@ -26,6 +27,31 @@ void RememberFullscreen(bool fullscreen) {
   if (!WriteIni(IniPath.c_str(), Settings)) {
     std::fprintf(stderr, "kxs: cannot write %s; the display choice is not kept\n", IniPath.c_str());
   }
+}
+
+// The language: --lang, kept for the next start; else kxs.ini's; else
+// (none chosen yet) the locale's. Null after a complaint about --lang.
+const char* ChooseLanguage(const PortOptions& options, const PortSettings& settings) {
+  if (!options.language.empty()) {
+    if (!IsKnownLanguage(options.language.c_str())) {
+      std::fprintf(stderr, "kxs: --lang takes one of");
+      for (int i = 0; i < LanguageCount(); ++i) std::fprintf(stderr, " %s", LanguageCode(i));
+      std::fprintf(stderr, ", not '%s'\n", options.language.c_str());
+      return nullptr;
+    }
+    if (!IniPath.empty() && settings.language != options.language) {
+      SetIniValue(&Settings, SettingLanguage, options.language.c_str());
+      if (!WriteIni(IniPath.c_str(), Settings))
+        std::fprintf(stderr, "kxs: cannot write %s; the language is not kept\n", IniPath.c_str());
+    }
+    return options.language.c_str();
+  }
+  if (!settings.language.empty() && !IsKnownLanguage(settings.language.c_str())) {
+    std::fprintf(stderr, "kxs: %s: %s=%s is no language kxs has; ignored\n", IniPath.c_str(), SettingLanguage,
+                 settings.language.c_str());
+    return "";
+  }
+  return settings.language.c_str();
 }
 
 }  // namespace
@@ -53,6 +79,11 @@ int main(int argc, char** argv) {
   }
   IniPath = places.iniPath;
   const PortSettings settings = ReadPortSettings(IniPath, &Settings, stderr);
+  const char* language = ChooseLanguage(options, settings);
+  if (language == nullptr) {
+    std::fputs(PortUsage(), stderr);
+    return 2;
+  }
   sdl_backend::DisplayOptions display;
   display.fullscreen = options.display != DisplayUnset ? options.display == DisplayFullscreen : settings.fullscreen;
   display.windowScale = options.windowScale;
@@ -65,5 +96,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   PlatformSetFileRoots(places.dataRoot.c_str(), places.playerRoot.c_str());
+  StartInLanguage(language);
   return GameMain();
 }

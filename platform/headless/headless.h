@@ -34,6 +34,10 @@ void HeadlessQueueDialog(const std::vector<std::string>& fieldsUtf8, int button)
 // Pretends that another instance of the game runs.
 void HeadlessSetOtherInstanceRunning(bool running);
 
+// The locale PlatformUserLocale reports ("" by default: a run does not
+// depend on the machine's settings).
+void HeadlessSetUserLocale(const char* locale);
+
 // The log: lines in UTF-8, without their line ends.
 void HeadlessLog(const std::string& line);
 const std::vector<std::string>& HeadlessLogLines();

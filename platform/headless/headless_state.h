@@ -31,6 +31,7 @@ struct HeadlessState {
   std::deque<int> boxAnswers;
   std::deque<QueuedDialog> dialogs;
   bool otherInstance = false;
+  std::string userLocale;
   bool pointerVisible = true;
   std::vector<std::string> log;
   std::FILE* logFile = nullptr;

@@ -138,6 +138,7 @@ int RunReplay(const std::vector<ReplayCommand>& commands, const ReplayOptions& o
   }
   HeadlessSetClockStep(options.step);
   HeadlessSetCalendarSeconds(options.hasSeed ? options.seed : static_cast<int64_t>(std::time(nullptr)));
+  StartInLanguage(options.language.c_str());
   Run run;
   if (!StartGame(&run.exitCode)) {
     HeadlessLog("quit " + std::to_string(run.exitCode));
