@@ -524,6 +524,54 @@ var KXS = (function () {
     KXS.exitCode = exitCode;
   }
 
+  // --- The language: the browser's on a first visit, else the one last
+  // chosen on the language button (kept in localStorage). The game says
+  // which one it speaks; the page's own texts follow it.
+  const LanguageKey = 'kxs-language';
+  const translated = new Map();
+  function userLocale() { return (navigator.languages && navigator.languages[0]) || navigator.language || ''; }
+  function chosenLanguage() {
+    try { return localStorage.getItem(LanguageKey) || ''; } catch (e) { return ''; }
+  }
+  // A Korean text of the page in the game's language (itself before the game
+  // has said it, and in Korean).
+  function tr(text) {
+    if (typeof _KxsWebTr !== 'function' || !text) return text;
+    if (!translated.has(text)) {
+      const stack = stackSave();
+      const size = lengthBytesUTF8(text) + 1;
+      const utf8 = stackAlloc(size);
+      stringToUTF8(text, utf8, size);
+      translated.set(text, UTF8ToString(_KxsWebTr(utf8)));
+      stackRestore(stack);
+    }
+    return translated.get(text);
+  }
+  function languageName(code) {
+    try { return new Intl.DisplayNames([code], { type: 'language' }).of(code); } catch (e) { return code; }
+  }
+  function useLanguage(current, codes) {
+    document.documentElement.lang = current;
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      const text = node.nodeValue.trim();
+      if (text) node.nodeValue = node.nodeValue.replace(text, tr(text));
+    }
+    for (const e of document.querySelectorAll('[title]')) e.title = tr(e.title);
+    const all = codes.split(' '), button = $('kxs-language');
+    if (!button || all.length < 2) return;
+    const next = all[(all.indexOf(current) + 1) % all.length];
+    button.textContent = languageName(next);
+    button.hidden = false;
+    button.onclick = () => {
+      if (!ended && !confirm(tr('다른 언어로 게임을 처음부터 다시 시작합니다. 저장하지 않은 것은 사라집니다.'))) return;
+      flushSave().then(() => {
+        try { localStorage.setItem(LanguageKey, next); } catch (e) { /* the choice lasts this visit only */ }
+        location.reload();
+      });
+    };
+  }
+
   function start() {
     if (typeof WebAssembly !== 'object') { fail('이 브라우저는 WebAssembly를 지원하지 않아 게임을 할 수 없습니다.'); return false; }
     const probe = document.createElement('canvas');
@@ -548,7 +596,7 @@ var KXS = (function () {
     document.addEventListener('visibilitychange', onVisibility);
     window.addEventListener('pagehide', () => { flushSave(); });
     // The tool bar never keeps the focus: the game's keys stay the game's.
-    for (const id of ['kxs-fullscreen', 'kxs-download', 'kxs-upload']) {
+    for (const id of ['kxs-fullscreen', 'kxs-download', 'kxs-upload', 'kxs-language']) {
       $(id).addEventListener('click', (e) => e.currentTarget.blur());
     }
     $('kxs-fullscreen').addEventListener('click', toggleFullscreen);
@@ -574,6 +622,7 @@ var KXS = (function () {
     dialogClose: dialogClose, dialogSetText: dialogSetText, dialogValue: dialogValue,
     playSound: playSound, claimSingleInstance: claimSingleInstance, gameEnded: gameEnded,
     flushSave: flushSave,
+    userLocale: userLocale, chosenLanguage: chosenLanguage, useLanguage: useLanguage, tr: tr,
   };
 })();
 
