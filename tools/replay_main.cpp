@@ -1,4 +1,4 @@
-// kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log FILE] SCRIPT
+// kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log-text] [--log FILE] SCRIPT
 // Runs the game on the headless backend, driven by a script.
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +12,9 @@
 #include "tools/replay/runner.h"
 
 static int Usage() {
-  std::fprintf(stderr, "usage: kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log FILE] SCRIPT\n");
+  std::fprintf(stderr,
+               "usage: kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log-text]\n"
+               "                  [--log FILE] SCRIPT\n");
   return 2;
 }
 
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
       ++i;
     } else if (!std::strcmp(argv[i], "--lang") && hasValue && IsKnownLanguage(argv[i + 1])) {
       options.language = argv[++i];
+    } else if (!std::strcmp(argv[i], "--log-text")) {
+      options.logDrawnText = true;
     } else if (!std::strcmp(argv[i], "--log") && hasValue) {
       logPath = argv[++i];
     } else if (argv[i][0] != '-' && !scriptPath) {
