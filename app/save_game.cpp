@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/save_format.h"
 #include "world/world.h"
@@ -23,7 +24,7 @@ constexpr const char* FileErrorCaption = "File Error";
 
 SaveImage Image;  // one save file's worth; too large for comfort on the stack
 
-void FileErrorBox(const char* utf8) { PlatformMessageBox(WansungText(utf8), FileErrorCaption, BoxOk); }
+void FileErrorBox(const char* utf8) { PlatformMessageBox(WansungText(Tr(utf8)), WansungText(Tr(FileErrorCaption)), BoxOk); }
 
 // Writes bytes to the game file name through a temporary file and a rename,
 // so that the old file survives any failure; the bytes reach the disk
@@ -94,7 +95,7 @@ void SaveGame() {
     FileErrorBox("화일을 저장할수 없습니다");
     return;
   }
-  PlatformMessageBox(WansungText("저장했습니다"), WansungText("알림"), BoxOk);
+  PlatformMessageBox(WansungText(Tr("저장했습니다")), WansungText(Tr("알림")), BoxOk);
 }
 
 void LoadGame() {

@@ -5,11 +5,13 @@
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "platform/box_rules.h"
 #include "platform/platform.h"
 #include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/random.h"
+#include "text/catalogue.h"
 #include "text/font.h"
 #include "text/utf8.h"
 
@@ -63,9 +65,11 @@ bool InitDisplay() {
 
 bool StartGame(int* exitCode) {
   *exitCode = 0;
+  // The boxes' buttons speak the language chosen, like every other text.
+  SetBoxLabelLookup([](const char* korean) { return Tr(korean); });
   if (!PlatformClaimSingleInstance()) {
     std::fprintf(stderr, "kxs: another instance is already running\n");
-    PlatformMessageBox(WansungText("이미 실행중입니다"), "Notice", BoxOk);
+    PlatformMessageBox(WansungText(Tr("이미 실행중입니다")), WansungText(Tr("Notice")), BoxOk);
     return false;
   }
   InitGlobals();

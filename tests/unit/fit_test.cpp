@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialogs.h"
 #include "dialogs/loan.h"
 #include "dialogs/name_entry.h"
 #include "dialogs/production_plan.h"
@@ -223,10 +224,12 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
     SCOPED_TRACE(LanguageCode(l));
     for (const DialogTemplate* dialog : Dialogs) {
       const int size = std::clamp(dialog->baseUnitY - 2, 11, 16);
-      for (int c = 0; c < dialog->controlCount; ++c) {
-        const DialogControl& control = dialog->controls[c];
+      // The dialog as the game runs it, in the language.
+      const DialogTemplate* local = DialogInLanguage(dialog);
+      for (int c = 0; c < local->controlCount; ++c) {
+        const DialogControl& control = local->controls[c];
         if (control.kind == DialogEdit) continue;
-        std::string text = Tr(WansungToUtf8(Utf8(control.text)).c_str());
+        std::string text = WansungToUtf8(Utf8(control.text));
         for (const DialogText& written : DialogTexts) {
           if (written.dialog != dialog || written.control != control.id) continue;
           std::vector<std::string> values = written.values;
