@@ -32,6 +32,7 @@ struct HeadlessState {
   std::deque<QueuedDialog> dialogs;
   bool otherInstance = false;
   std::string userLocale;
+  bool logDialogTexts = false;
   bool pointerVisible = true;
   std::vector<std::string> log;
   std::FILE* logFile = nullptr;

@@ -162,6 +162,7 @@ int RunReplay(const std::vector<ReplayCommand>& commands, const ReplayOptions& o
   StartInLanguage(options.language.c_str());
   TextsDrawn.clear();
   TextDrawnObserver = options.logDrawnText ? LogDrawnText : nullptr;
+  HeadlessSetLogDialogTexts(options.logDrawnText);
   Run run;
   if (!StartGame(&run.exitCode)) {
     HeadlessLog("quit " + std::to_string(run.exitCode));
