@@ -2,14 +2,18 @@
 // through a whole save and load.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <filesystem>
 #include <string>
 
+#include "app/app.h"
 #include "app/save_game.h"
 #include "platform/headless/headless.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "text/catalogue.h"
 #include "tests/unit/world_test_support.h"
 #include "world/save_format.h"
 #include "world/world.h"
@@ -147,6 +151,38 @@ TEST(DefaultWorld, LoadsSavesAndLoadsAgainToTheSameBytes) {
   std::filesystem::remove(SaveFilePath);
   SaveGame();
   EXPECT_EQ(ReadBytes(SaveFilePath), first);
+}
+
+// A game saved in one language loads in the other as it was: the world keeps
+// the names it was started with, and saving it again gives the same bytes.
+TEST(DefaultWorld, ASaveOfOneLanguageLoadsInTheOther) {
+  const std::filesystem::path tree = KXS_GAME_TREE;
+  ASSERT_TRUE(std::filesystem::exists(tree / "en/data/corp.dat")) << "build the data tree (game_data) first";
+  for (const auto& [saved, loaded] : {std::pair{"en", "ko"}, std::pair{"ko", "en"}}) {
+    HeadlessReset();
+    ResetWorld();
+    ScratchDirectory scratch;
+    std::filesystem::current_path(tree);
+    StartInLanguage(saved);
+    ASSERT_EQ(LoadGameData(), 1) << saved;
+    std::filesystem::current_path(scratch.Path());
+    const std::string rival = Companies[1].name;
+    // English names are ASCII; Korean ones are not.
+    EXPECT_EQ(std::all_of(rival.begin(), rival.end(), [](char c) { return (c & 0x80) == 0; }),
+              std::strcmp(saved, "en") == 0)
+        << rival;
+    SaveGame();
+    const std::vector<uint8_t> first = ReadBytes(SaveFilePath);
+    StartInLanguage(loaded);
+    ResetWorld();
+    LoadGame();
+    EXPECT_EQ(CurrentScreen, OfficeScreen) << saved;
+    EXPECT_EQ(Companies[1].name, rival);
+    std::filesystem::remove(SaveFilePath);
+    SaveGame();
+    EXPECT_EQ(ReadBytes(SaveFilePath), first) << saved << " loaded in " << loaded;
+  }
+  StartInLanguage(KoreanLanguage);
 }
 
 }  // namespace
