@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "platform/files.h"
 #include "platform/sdl/display_options.h"
+#include "text/catalogue.h"
 #include "tools/port/ini_file.h"
 #include "tools/port/options.h"
 #include "tools/port/places.h"
@@ -35,10 +36,10 @@ int main(int argc, char** argv) {
   std::string message;
   switch (ParsePortOptions(argc, argv, &options, &message)) {
     case ParseDone:
-      std::fputs(message.c_str(), stdout);
+      std::fputs(Tr(message.c_str()), stdout);
       return 0;
     case ParseUsageError:
-      std::fprintf(stderr, "%s\n%s", message.c_str(), PortUsage());
+      std::fprintf(stderr, "%s\n%s", message.c_str(), Tr(PortUsage()));
       return 2;
     case ParseRun:
       break;

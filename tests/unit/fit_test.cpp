@@ -15,6 +15,7 @@
 #include "dialogs/name_entry.h"
 #include "dialogs/production_plan.h"
 #include "gfx/image.h"
+#include "platform/box_rules.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "screens/job_agency.h"
@@ -161,15 +162,18 @@ struct FitTest : ::testing::Test {
   }
 };
 
-// Runs check in every language, with the language's world loaded.
+// Runs check in every language, with the language's world loaded; a text
+// of the check that the language's catalogue lacks (shown in Korean) fails.
 template <typename Check>
 void InEveryLanguage(Check check) {
   for (int l = 0; l < LanguageCount(); ++l) {
     ASSERT_TRUE(SetLanguage(LanguageCode(l)));
     SCOPED_TRACE(LanguageCode(l));
+    const long fallbacks = TranslationFallbacks();
     Language language;
     language.Load();
     check(language);
+    EXPECT_EQ(TranslationFallbacks(), fallbacks) << "texts without a translation";
   }
 }
 
@@ -222,6 +226,7 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
   for (int l = 0; l < LanguageCount(); ++l) {
     ASSERT_TRUE(SetLanguage(LanguageCode(l)));
     SCOPED_TRACE(LanguageCode(l));
+    const long fallbacks = TranslationFallbacks();
     for (const DialogTemplate* dialog : Dialogs) {
       const int size = std::clamp(dialog->baseUnitY - 2, 11, 16);
       // The dialog as the game runs it, in the language.
@@ -244,7 +249,34 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
                                               << width + MeasureSlack - room << " pixels too wide for its control";
       }
     }
+    EXPECT_EQ(TranslationFallbacks(), fallbacks) << "texts without a translation";
   }
+}
+
+// A box's buttons are 75 pixels wide on the desktop (platform/sdl/boxes.cpp)
+// and take their labels in the box's font size through the lookup the game
+// sets at start-up.
+constexpr int BoxButtonPixels = 75;
+
+TEST_F(FitTest, EveryBoxButtonLabelFitsItsButtonInEveryLanguage) {
+  fit::TrueTypeWidths font;
+  if (!font.Load(DialogFontFile)) GTEST_SKIP() << DialogFontFile << " is missing (Debian package fonts-nanum)";
+  SetBoxLabelLookup([](const char* korean) { return Tr(korean); });
+  for (int l = 0; l < LanguageCount(); ++l) {
+    ASSERT_TRUE(SetLanguage(LanguageCode(l)));
+    SCOPED_TRACE(LanguageCode(l));
+    const long fallbacks = TranslationFallbacks();
+    for (const BoxStyle style : {BoxStyle{false, false}, BoxStyle{true, false}})
+      for (int i = 0; i < BoxButtonCount(style); ++i) {
+        const std::string label = BoxButtonLabel(style, i);
+        std::string bad;
+        const int width = font.Pixels(label, BoxFontPixels, &bad);
+        EXPECT_GE(width, 0) << "\"" << label << "\" has " << bad << ", which the box font lacks";
+        EXPECT_LE(width + MeasureSlack, BoxButtonPixels - 8) << "\"" << label << "\" is too wide for its button";
+      }
+    EXPECT_EQ(TranslationFallbacks(), fallbacks) << "labels without a translation";
+  }
+  SetBoxLabelLookup(nullptr);
 }
 
 // Boxes wrap their lines; what must hold is that Wansung has every character.
