@@ -123,8 +123,8 @@ struct Language {
     for (int i = 0; i < PersonCount; ++i)
       persons.push_back(JohabToUtf8(std::string(Persons[i].name, NameLength(Persons[i].name, sizeof Persons[i].name))));
     for (int8_t category : {CategoryProgrammer, CategoryDesigner, CategorySales, CategoryManagement, int8_t(9)})
-      trades.push_back(Tr(JohabToUtf8(CategoryName(category)).c_str()));
-    for (int job = 0; job < JobTypeCount; ++job) jobs.push_back(Tr(JohabToUtf8(JobTypeNames[job]).c_str()));
+      trades.push_back(JohabToUtf8(CategoryName(category)));  // in the language already
+    for (int job = 0; job < JobTypeCount; ++job) jobs.push_back(JohabToUtf8(JobTypeNames[job]));
   }
 
   const std::vector<std::string>* List(const std::string& name) const {
