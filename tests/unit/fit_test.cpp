@@ -101,6 +101,14 @@ constexpr int MeasureSlack = 2;
 
 std::string Utf8(const char* text) { return text ? text : ""; }
 
+// Hangul syllables and jamo: what no other language's screen may show.
+bool HasHangul(const std::string& utf8) {
+  for (const char32_t c : fit::CodePoints(utf8))
+    if ((c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x3131 && c <= 0x318E)) return true;
+  return false;
+}
+bool IsKorean() { return std::string(CurrentLanguage()) == KoreanLanguage; }
+
 std::string JohabOf(const std::string& utf8) {
   std::string johab;
   Utf8ToJohab(utf8, &johab);
@@ -195,6 +203,7 @@ TEST_F(FitTest, EveryScreenLineFitsItsTextAreaInEveryLanguage) {
       const TextArea* area = Area(line.picture, line.area);
       ASSERT_NE(area, nullptr) << line.picture << " " << line.area;
       const std::string text = LineOf(line, language);
+      EXPECT_FALSE(!IsKorean() && HasHangul(text)) << "\"" << text << "\" is left in Korean";
       std::string bad;
       const int width = fit::GameTextPixels(text, language.engFont, &bad);
       EXPECT_GE(width, 0) << "\"" << text << "\" has " << bad << ", which the game's fonts cannot draw";
@@ -240,6 +249,7 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
           std::vector<std::string> values = written.values;
           text = fit::Formatted(Tr(written.format), values);
         }
+        EXPECT_FALSE(!IsKorean() && HasHangul(text)) << "\"" << text << "\" in dialog " << dialog->id << " is left in Korean";
         std::string wansung, bad;
         EXPECT_TRUE(Utf8ToWansung(text, &wansung)) << "\"" << text << "\" has characters Wansung cannot hold";
         const int width = font.Pixels(text, size, &bad);
@@ -269,6 +279,7 @@ TEST_F(FitTest, EveryBoxButtonLabelFitsItsButtonInEveryLanguage) {
     for (const BoxStyle style : {BoxStyle{false, false}, BoxStyle{true, false}})
       for (int i = 0; i < BoxButtonCount(style); ++i) {
         const std::string label = BoxButtonLabel(style, i);
+        EXPECT_FALSE(!IsKorean() && HasHangul(label)) << "\"" << label << "\" is left in Korean";
         std::string bad;
         const int width = font.Pixels(label, BoxFontPixels, &bad);
         EXPECT_GE(width, 0) << "\"" << label << "\" has " << bad << ", which the box font lacks";
