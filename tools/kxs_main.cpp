@@ -25,7 +25,7 @@ void RememberFullscreen(bool fullscreen) {
   if (IniPath.empty()) return;
   SetIniValue(&Settings, SettingDisplay, fullscreen ? "fullscreen" : "window");
   if (!WriteIni(IniPath.c_str(), Settings)) {
-    std::fprintf(stderr, "kxs: cannot write %s; the display choice is not kept\n", IniPath.c_str());
+    std::fprintf(stderr, Tr("kxs: cannot write %s; the display choice is not kept\n"), IniPath.c_str());
   }
 }
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!places.playerRoot.empty() && !MakeFolders(places.playerRoot)) {
-    std::fprintf(stderr, "kxs: cannot make %s; the game cannot be saved\n", places.playerRoot.c_str());
+    std::fprintf(stderr, Tr("kxs: cannot make %s; the game cannot be saved\n"), places.playerRoot.c_str());
   }
   IniPath = places.iniPath;
   const PortSettings settings = ReadPortSettings(IniPath, &Settings, stderr);
