@@ -68,7 +68,7 @@ bool StartGame(int* exitCode) {
   // The boxes' buttons speak the language chosen, like every other text.
   SetBoxLabelLookup([](const char* korean) { return Tr(korean); });
   if (!PlatformClaimSingleInstance()) {
-    std::fprintf(stderr, "kxs: another instance is already running\n");
+    std::fputs(Tr("kxs: another instance is already running\n"), stderr);
     PlatformMessageBox(WansungText(Tr("이미 실행중입니다")), WansungText(Tr("Notice")), BoxOk);
     return false;
   }

@@ -25,7 +25,7 @@ void RememberFullscreen(bool fullscreen) {
   if (IniPath.empty()) return;
   SetIniValue(&Settings, SettingDisplay, fullscreen ? "fullscreen" : "window");
   if (!WriteIni(IniPath.c_str(), Settings)) {
-    std::fprintf(stderr, "kxs: cannot write %s; the display choice is not kept\n", IniPath.c_str());
+    std::fprintf(stderr, Tr("kxs: cannot write %s; the display choice is not kept\n"), IniPath.c_str());
   }
 }
 
@@ -61,10 +61,10 @@ int main(int argc, char** argv) {
   std::string message;
   switch (ParsePortOptions(argc, argv, &options, &message)) {
     case ParseDone:
-      std::fputs(message.c_str(), stdout);
+      std::fputs(Tr(message.c_str()), stdout);
       return 0;
     case ParseUsageError:
-      std::fprintf(stderr, "%s\n%s", message.c_str(), PortUsage());
+      std::fprintf(stderr, "%s\n%s", message.c_str(), Tr(PortUsage()));
       return 2;
     case ParseRun:
       break;
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (!places.playerRoot.empty() && !MakeFolders(places.playerRoot)) {
-    std::fprintf(stderr, "kxs: cannot make %s; the game cannot be saved\n", places.playerRoot.c_str());
+    std::fprintf(stderr, Tr("kxs: cannot make %s; the game cannot be saved\n"), places.playerRoot.c_str());
   }
   IniPath = places.iniPath;
   const PortSettings settings = ReadPortSettings(IniPath, &Settings, stderr);

@@ -21,6 +21,12 @@ TEST(PlatformBoxes, StylesButtonsAndKeys) {
   EXPECT_EQ(BoxButtonCount(ok), 1);
   EXPECT_STREQ(BoxButtonLabel(ok, 0), "확인");
   EXPECT_STREQ(BoxButtonLabel(yesNo, 1), "아니오(N)");
+  // A lookup shows each label in the game's language; none, the Korean again.
+  SetBoxLabelLookup([](const char* korean) { return std::string(korean) == "예(Y)" ? "Yes" : "?"; });
+  EXPECT_STREQ(BoxButtonLabel(yesNo, 0), "Yes");
+  EXPECT_STREQ(BoxButtonLabel(ok, 0), "?");
+  SetBoxLabelLookup(nullptr);
+  EXPECT_STREQ(BoxButtonLabel(yesNo, 0), "예(Y)");
   EXPECT_EQ(BoxButtonAnswer(yesNo, 0), AnswerYes);
   EXPECT_EQ(BoxDismissAnswer(yesNo), AnswerNo);
   EXPECT_EQ(BoxDismissAnswer(ok), AnswerOk);
