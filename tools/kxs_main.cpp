@@ -34,20 +34,20 @@ void RememberFullscreen(bool fullscreen) {
 const char* ChooseLanguage(const PortOptions& options, const PortSettings& settings) {
   if (!options.language.empty()) {
     if (!IsKnownLanguage(options.language.c_str())) {
-      std::fprintf(stderr, "kxs: --lang takes one of");
-      for (int i = 0; i < LanguageCount(); ++i) std::fprintf(stderr, " %s", LanguageCode(i));
-      std::fprintf(stderr, ", not '%s'\n", options.language.c_str());
+      std::string known;
+      for (int i = 0; i < LanguageCount(); ++i) known += std::string(i ? " " : "") + LanguageCode(i);
+      std::fprintf(stderr, Tr("kxs: --lang takes one of %s, not '%s'\n"), known.c_str(), options.language.c_str());
       return nullptr;
     }
     if (!IniPath.empty() && settings.language != options.language) {
       SetIniValue(&Settings, SettingLanguage, options.language.c_str());
       if (!WriteIni(IniPath.c_str(), Settings))
-        std::fprintf(stderr, "kxs: cannot write %s; the language is not kept\n", IniPath.c_str());
+        std::fprintf(stderr, Tr("kxs: cannot write %s; the language is not kept\n"), IniPath.c_str());
     }
     return options.language.c_str();
   }
   if (!settings.language.empty() && !IsKnownLanguage(settings.language.c_str())) {
-    std::fprintf(stderr, "kxs: %s: %s=%s is no language kxs has; ignored\n", IniPath.c_str(), SettingLanguage,
+    std::fprintf(stderr, Tr("kxs: %s: %s=%s is no language kxs has; ignored\n"), IniPath.c_str(), SettingLanguage,
                  settings.language.c_str());
     return "";
   }
