@@ -3,9 +3,6 @@
 // the language the game speaks.
 #include <emscripten/emscripten.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "platform/platform.h"
 #include "platform/web/web.h"
 
@@ -13,27 +10,31 @@ namespace {
 
 const char* (*Translate)(const char*) = nullptr;
 
-std::string Taken(char* text) {
-  std::string kept = text != nullptr ? text : "";
-  std::free(text);
-  return kept;
-}
+// Locale and language names are short; a longer one is cut, and then
+// matches no language.
+constexpr int NameBytes = 64;
 
 }  // namespace
 
-EM_JS(char*, web_user_locale, (), { return stringToNewUTF8(KXS.userLocale()); });
-EM_JS(char*, web_chosen_language, (), { return stringToNewUTF8(KXS.chosenLanguage()); });
+EM_JS(void, web_user_locale, (char* buffer, int size), { stringToUTF8(KXS.userLocale(), buffer, size); });
+EM_JS(void, web_chosen_language, (char* buffer, int size), { stringToUTF8(KXS.chosenLanguage(), buffer, size); });
 EM_JS(void, web_use_language, (const char* current, const char* codes),
       { KXS.useLanguage(UTF8ToString(current), UTF8ToString(codes)); });
 
 const char* PlatformUserLocale() {
-  static const std::string locale = Taken(web_user_locale());
-  return locale.c_str();
+  static char locale[NameBytes];
+  static bool asked;
+  if (!asked) web_user_locale(locale, NameBytes);
+  asked = true;
+  return locale;
 }
 
 const char* WebChosenLanguage() {
-  static const std::string language = Taken(web_chosen_language());
-  return language.c_str();
+  static char language[NameBytes];
+  static bool asked;
+  if (!asked) web_chosen_language(language, NameBytes);
+  asked = true;
+  return language;
 }
 
 void WebUseLanguage(const char* current, const char* codes, const char* (*translate)(const char*)) {
