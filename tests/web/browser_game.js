@@ -139,7 +139,8 @@ async function main() {
            '--autoplay-policy=no-user-gesture-required'],
   });
   try {
-    const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
+    // A Korean browser: the game takes the browser's language on a first visit.
+    const context = await browser.newContext({ locale: 'ko-KR', viewport: { width: 1280, height: 960 } });
     // The game seeds its random numbers from the calendar once, at start:
     // the test gives it the headless run's seed, then lets time run on.
     await context.addInitScript((seconds) => {

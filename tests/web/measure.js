@@ -43,7 +43,7 @@ function ticks(pid) {
 }
 
 async function startPicture(browser, url) {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
+  const context = await browser.newContext({ locale: 'ko-KR', viewport: { width: 1280, height: 960 } });
   const page = await context.newPage();
   await page.goto(url);
   await page.waitForFunction(() => KXS.stats.frames > 0, null, { timeout: 30000 });
@@ -137,7 +137,7 @@ async function main() {
     }
     await blank.close();
 
-    const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
+    const context = await browser.newContext({ locale: 'ko-KR', viewport: { width: 1280, height: 960 } });
     const page = await context.newPage();
     await page.goto(url);
     await page.waitForFunction(() => KXS.stats.frames > 0);
