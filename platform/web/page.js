@@ -34,14 +34,14 @@ var KXS = (function () {
   function toast(text) {
     const t = $('kxs-toast');
     if (!t) return;
-    t.textContent = text;
+    t.textContent = tr(text);
     t.hidden = false;
     clearTimeout(toast.timer);
     toast.timer = setTimeout(() => { t.hidden = true; }, 6000);
   }
   function fail(text) {
     const box = $('kxs-failure');
-    if (box) { box.textContent = text; box.hidden = false; }
+    if (box) { box.textContent = tr(text); box.hidden = false; }
     setStatus('');
     setProgress(0, 0);
   }
@@ -534,16 +534,20 @@ var KXS = (function () {
     try { return localStorage.getItem(LanguageKey) || ''; } catch (e) { return ''; }
   }
   // A Korean text of the page in the game's language (itself before the game
-  // has said it, and in Korean).
+  // has said it, in Korean, and once the game has stopped).
   function tr(text) {
     if (typeof _KxsWebTr !== 'function' || !text) return text;
     if (!translated.has(text)) {
-      const stack = stackSave();
-      const size = lengthBytesUTF8(text) + 1;
-      const utf8 = stackAlloc(size);
-      stringToUTF8(text, utf8, size);
-      translated.set(text, UTF8ToString(_KxsWebTr(utf8)));
-      stackRestore(stack);
+      try {
+        const stack = stackSave();
+        const size = lengthBytesUTF8(text) + 1;
+        const utf8 = stackAlloc(size);
+        stringToUTF8(text, utf8, size);
+        translated.set(text, UTF8ToString(_KxsWebTr(utf8)));
+        stackRestore(stack);
+      } catch (e) {
+        return text;
+      }
     }
     return translated.get(text);
   }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The web build in a real browser (browser_game.js), checked against the
-# headless build playing the same moments with the same seed.
+# headless build playing the same moments with the same seed; then the
+# page's language in an English browser (browser_language.js).
 #   browser_test.sh SITE_DIR NATIVE_BUILD_DIR WORK_DIR
 set -euo pipefail
 site=$(readlink -f "$1")
