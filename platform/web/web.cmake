@@ -29,6 +29,7 @@ target_link_options(kxs-web PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=33554432
   -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
   -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
+  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_KxsWebSaveWouldLoad]
   --pre-js ${KXS_WEB_PAGE}/page.js
   --preload-file ${KXS_WEB_GAME_TREE}@/pkg
   --exclude-file *.sav)

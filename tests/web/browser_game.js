@@ -17,6 +17,9 @@ const { serveSite } = require('./site_server.js');
 
 const [site, refs, work, seed] = process.argv.slice(2);
 const Width = 640, Height = 480;
+const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+  '--autoplay-policy=no-user-gesture-required'];
 const started = Date.now();
 
 function log(text) { console.log(((Date.now() - started) / 1000).toFixed(1).padStart(6) + ' s  ' + text); }
@@ -128,26 +131,56 @@ async function openGame(context, url) {
   return page;
 }
 
+// The game seeds its random numbers from the calendar once, at start: the
+// test gives it the headless run's seed, then lets time run on.
+function seedClock(context) {
+  return context.addInitScript((seconds) => {
+    const realNow = Date.now;
+    let fixed = true;
+    Date.now = () => (fixed ? seconds * 1000 : realNow());
+    window.kxsTestReleaseClock = () => { fixed = false; };
+  }, Number(seed));
+}
+
+// From the main menu a new game with names typed, to the command menu.
+async function toCommandMenu(page) {
+  await click(page, 300, 240);
+  await page.locator('.kxs-dialog').waitFor({ timeout: 30000 });
+  await page.keyboard.type('홍길동');
+  await page.keyboard.press('Tab');
+  await page.keyboard.type('길동소프트');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('.kxs-dialog', { state: 'detached', timeout: 5000 });
+  await move(page, 300, 240);
+  await expectPicture(page, 'first', 20);
+  await click(page, 560, 430);
+  await expectPicture(page, 'office', 10);
+  await click(page, 60, 180);
+  await expectPicture(page, 'command', 10);
+}
+
+// The text of the box the page shows next, after taking its button LABEL.
+async function answerBox(page, label) {
+  const box = page.locator('.kxs-box').last();
+  await box.waitFor({ timeout: 10000 });
+  const text = await box.locator('.kxs-box-text').textContent();
+  log('box: ' + text.replace(/\n/g, ' '));
+  await box.locator('.kxs-button', { hasText: label }).click();
+  await box.waitFor({ state: 'detached', timeout: 5000 });
+  return text;
+}
+
 async function main() {
   const { server, url } = await serveSite(path.resolve(site));
   const browser = await chromium.launch({
     executablePath: process.env.KXS_CHROMIUM || '/usr/bin/chromium',
     headless: true,
     // Playwright gives every launch a fresh temporary profile of its own.
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           '--autoplay-policy=no-user-gesture-required'],
+    args: chromiumArgs,
   });
   try {
     const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
-    // The game seeds its random numbers from the calendar once, at start:
-    // the test gives it the headless run's seed, then lets time run on.
-    await context.addInitScript((seconds) => {
-      const realNow = Date.now;
-      let fixed = true;
-      Date.now = () => (fixed ? seconds * 1000 : realNow());
-      window.kxsTestReleaseClock = () => { fixed = false; };
-    }, Number(seed));
+    await seedClock(context);
     const page = await openGame(context, url);
     await toMainMenu(page);
 
@@ -216,8 +249,17 @@ async function main() {
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#kxs-download')]);
     const downloaded = fs.readFileSync(await download.path());
     if (!downloaded.equals(Buffer.from(stored))) fail('the downloaded save is not the stored one');
+    // A file the game would not load is refused before anything is
+    // written; a real save asks before it replaces the stored one.
+    const randomFile = path.join(work, 'random.sav');
+    fs.writeFileSync(randomFile, require('crypto').randomBytes(5000));
+    await page.setInputFiles('#kxs-upload-file', randomFile);
+    if (!/저장 파일이 아니거나/.test(await answerBox(page, '확인'))) fail('random bytes were not refused');
+    await page.waitForTimeout(300);
+    if (!Buffer.from(await readStoredSave(page)).equals(Buffer.from(stored))) fail('a refused file replaced the save');
     const headlessSave = fs.readFileSync(path.join(work, 'tree', 'cur', 'kxs.sav'));
     await page.setInputFiles('#kxs-upload-file', path.join(work, 'tree', 'cur', 'kxs.sav'));
+    if (!/바꿀까요/.test(await answerBox(page, '바꾸기'))) fail('a save brought in was not asked about');
     for (let i = 0; i < 50; ++i) {
       const now = await readStoredSave(page);
       if (now && Buffer.from(now).equals(headlessSave)) break;
@@ -261,4 +303,9 @@ async function main() {
   }
 }
 
-main().then(() => log('passed'), (error) => { console.error('FAILED: ' + error.message); process.exit(1); });
+module.exports = { log, fail, chromiumArgs, seedClock, openGame, toMainMenu, toCommandMenu, answerBox, click, move,
+  expectPicture, readStoredSave, site, refs, work };
+
+if (require.main === module) {
+  main().then(() => log('passed'), (error) => { console.error('FAILED: ' + error.message); process.exit(1); });
+}

@@ -1,0 +1,92 @@
+// The web build as the page around the game: without the browser's storage
+// (none, or refused) the game plays and a save says it was not kept; without
+// Web Locks a second tab is still refused; F11 and F12 stay the browser's and
+// Escape in full screen only leaves it.
+//   node browser_app.js SITE_DIR REF_DIR WORK_DIR SEED   (as browser_game.js)
+'use strict';
+const path = require('path');
+const { chromium } = require('playwright-core');
+const { serveSite } = require('./site_server.js');
+const g = require('./browser_game.js');
+
+// A new game saved in a browser whose storage is taken away by SCRIPT.
+async function saveWithoutStorage(browser, url, name, script) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
+  await g.seedClock(context);
+  await context.addInitScript(script);
+  const page = await g.openGame(context, url);
+  await g.toMainMenu(page);
+  await g.toCommandMenu(page);
+  await g.click(page, 300, 200);
+  const said = await g.answerBox(page, '확인');
+  if (/저장했습니다/.test(said) || !/저장할수 없습니다|저장하지 못했습니다/.test(said)) {
+    g.fail(name + ': the save said "' + said + '"');
+  }
+  const frames = await page.evaluate(() => KXS.stats.frames);
+  await page.waitForFunction((n) => KXS.stats.frames > n + 30, frames, { timeout: 10000 });
+  g.log(name + ': the game plays and says that the save was not kept');
+  await context.close();
+}
+
+async function keysAndSecondTab(browser, url) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
+  await context.addInitScript(() => { delete Navigator.prototype.locks; });
+  const page = await g.openGame(context, url);
+  await page.waitForFunction(() => KXS.stats.frames > 0, null, { timeout: 30000 });
+  if (await page.evaluate(() => 'locks' in navigator)) g.fail('navigator.locks is still there');
+  const second = await g.openGame(context, url);
+  await second.locator('.kxs-box', { hasText: '이미 실행중입니다' }).waitFor({ timeout: 20000 });
+  await g.answerBox(second, '확인');
+  await second.locator('#kxs-ended').waitFor({ state: 'visible', timeout: 5000 });
+  await second.close();
+  g.log('without Web Locks a second tab is refused');
+
+  // Which keys the page takes from the browser.
+  await page.evaluate(() => {
+    window.kxsTestPrevented = {};
+    window.addEventListener('keydown', (e) => { window.kxsTestPrevented[e.code] = e.defaultPrevented; });
+  });
+  for (const key of ['F7', 'F11', 'F12']) await page.keyboard.press(key);
+  const prevented = await page.evaluate(() => window.kxsTestPrevented);
+  if (prevented.F7 !== true || prevented.F11 !== false || prevented.F12 !== false) {
+    g.fail('keys taken from the browser: ' + JSON.stringify(prevented));
+  }
+  await page.click('#kxs-fullscreen');
+  await page.waitForFunction(() => !!document.fullscreenElement, null, { timeout: 5000 });
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => !document.fullscreenElement, null, { timeout: 5000 });
+  const frames = await page.evaluate(() => KXS.stats.frames);
+  await page.waitForFunction((n) => KXS.stats.frames > n + 30, frames, { timeout: 10000 });
+  if (await page.locator('#kxs-ended').isVisible()) g.fail('Escape in full screen ended the game');
+  g.log('F11 and F12 stay the browser\'s; Escape in full screen only leaves it');
+
+  // Out of full screen Escape quits, and the claim goes with the game.
+  await page.waitForTimeout(600);
+  await page.keyboard.press('Escape');
+  await page.locator('#kxs-ended').waitFor({ state: 'visible', timeout: 10000 });
+  const after = await g.openGame(context, url);
+  await after.waitForFunction(() => KXS.stats.frames > 30, null, { timeout: 30000 });
+  if (await after.locator('.kxs-box').count()) g.fail('a tab after the end is refused');
+  g.log('the heartbeat claim ends with the game');
+  await context.close();
+}
+
+async function main() {
+  const { server, url } = await serveSite(path.resolve(g.site));
+  const browser = await chromium.launch({
+    executablePath: process.env.KXS_CHROMIUM || '/usr/bin/chromium', headless: true, args: g.chromiumArgs });
+  try {
+    await saveWithoutStorage(browser, url, 'no IndexedDB', () => {
+      Object.defineProperty(window, 'indexedDB', { value: undefined, configurable: true });
+    });
+    await saveWithoutStorage(browser, url, 'IndexedDB refused', () => {
+      IDBFactory.prototype.open = () => { throw new DOMException('refused', 'SecurityError'); };
+    });
+    await keysAndSecondTab(browser, url);
+  } finally {
+    await browser.close();
+    server.close();
+  }
+}
+
+main().then(() => g.log('passed'), (error) => { console.error('FAILED: ' + error.message); process.exit(1); });
