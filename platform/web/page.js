@@ -668,6 +668,34 @@ var KXS = (function () {
     }, SettleMs));
   }
 
+  // --- The app offline: the service worker keeps the whole site. A new
+  // deployment's worker waits; the page offers it, and once the player takes
+  // it, hands over and reloads when no save is on its way to the storage.
+  function watchDeployments() {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    navigator.serviceWorker.register('kxs-sw.js').then((registration) => {
+      const offer = () => { if (registration.waiting && navigator.serviceWorker.controller) $('kxs-update').hidden = false; };
+      offer();
+      registration.addEventListener('updatefound', () => {
+        const worker = registration.installing;
+        if (worker) worker.addEventListener('statechange', offer);
+      });
+      $('kxs-update-reload').addEventListener('click', () => {
+        $('kxs-update').hidden = true;
+        takeNewDeployment(registration);
+      });
+    }, () => {});
+  }
+  function takeNewDeployment(registration) {
+    if (keeping) { setTimeout(() => takeNewDeployment(registration), 200); return; }
+    flushSave().then(() => {
+      if (keeping) { takeNewDeployment(registration); return; }
+      navigator.serviceWorker.addEventListener('controllerchange', () => location.reload(), { once: true });
+      if (registration.waiting) registration.waiting.postMessage('kxs-take-over');
+      else location.reload();
+    });
+  }
+
   async function gameEnded(exitCode) {
     ended = true;
     stopSound();
@@ -712,6 +740,7 @@ var KXS = (function () {
     $('kxs-upload').addEventListener('click', () => upload.click());
     upload.addEventListener('change', () => { uploadSave(upload.files[0]); upload.value = ''; });
     $('kxs-restart').addEventListener('click', () => location.reload());
+    watchDeployments();
     layout();
     return true;
   }

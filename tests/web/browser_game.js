@@ -3,7 +3,8 @@
 // dialog, the office, a day, the town, the job agency and a hire, a save
 // through the command menu; the save downloaded and the headless build's
 // brought in instead; then the page opened again, that game loaded from the
-// main menu and the hired person found in the personnel screen.
+// main menu and the hired person found in the personnel screen, with the
+// network off (the service worker's copy of the site).
 // Every picture must equal the headless build's of the same moment pixel for
 // pixel. The saved game is read back from IndexedDB, and a second tab must
 // be refused.
@@ -172,14 +173,15 @@ async function answerBox(page, label) {
 
 async function main() {
   const { server, url } = await serveSite(path.resolve(site));
-  const browser = await chromium.launch({
+  // A profile of its own in WORK_DIR (browser_test.sh starts it empty): a
+  // browser context without one is private, which no site is installable in.
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
     executablePath: process.env.KXS_CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    // Playwright gives every launch a fresh temporary profile of its own.
     args: chromiumArgs,
+    viewport: { width: 1280, height: 960 },
   });
   try {
-    const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
     await seedClock(context);
     const page = await openGame(context, url);
     await toMainMenu(page);
@@ -277,11 +279,23 @@ async function main() {
     await second.close();
     log('a second tab is refused');
 
-    // The page opened again: the stored game loads from the main menu.
+    // Chromium finds the site installable, and after this one visit the
+    // service worker has it all: with the network off the page opens again
+    // and the stored game loads from the main menu.
+    const cdp = await context.newCDPSession(page);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    if (installabilityErrors.length) fail('not installable: ' + JSON.stringify(installabilityErrors));
+    log('Chromium reports no installability errors');
+    await page.evaluate(() => navigator.serviceWorker.ready.then(() => new Promise((resolve) => {
+      if (navigator.serviceWorker.controller) resolve();
+      else navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
+    })));
+    await context.setOffline(true);
     await page.reload();
     await toMainMenu(page);
     await click(page, 300, 300);
     await expectPicture(page, 'loaded', 20);
+    log('offline the page starts and the stored game loads');
     await click(page, 80, 120);
     await settle(page);
     await move(page, 500, 400);
@@ -298,7 +312,7 @@ async function main() {
     if (await after.locator('.kxs-box').count()) fail('a tab after the end is refused');
     log('a tab after the end starts');
   } finally {
-    await browser.close();
+    await context.close();
     server.close();
   }
 }
