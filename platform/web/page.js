@@ -71,14 +71,39 @@ var KXS = (function () {
   // --- Layout: a whole number of device pixels per game pixel where that
   // loses little of the room, else the largest crisp scale that fits (a
   // phone would otherwise show a postage stamp); letterboxed.
-  function layout() {
-    if (!canvas) return;
+  // On a touch screen the tool bar, a column beside the picture in
+  // landscape and a row under it in portrait, gets room of its own where the
+  // margins do not have it, so that it never covers the picture.
+  const TouchTargetCss = 44, TouchGapCss = 8;
+  const touchScreen = () => !!(window.matchMedia && matchMedia('(pointer: coarse)').matches);
+  function fitScale(room) {
     const dpr = window.devicePixelRatio || 1;
-    const room = $('kxs-stage').getBoundingClientRect();
     const fitCss = Math.min(room.width / Width, room.height / Height);
     const fitDevice = fitCss * dpr;
     const whole = Math.floor(fitDevice + 1e-6);
-    scale = whole >= 1 && whole / fitDevice >= 0.85 ? whole / dpr : fitCss;
+    return { scale: whole >= 1 && whole / fitDevice >= 0.85 ? whole / dpr : fitCss, fitDevice: fitDevice };
+  }
+  function layout() {
+    if (!canvas) return;
+    const stage = $('kxs-stage'), tools = $('kxs-tools');
+    const touch = touchScreen(), landscape = window.innerWidth > window.innerHeight;
+    document.body.classList.toggle('kxs-touch', touch);
+    tools.classList.toggle('kxs-column', touch && landscape);
+    stage.style.right = stage.style.bottom = '';
+    let fit = fitScale(stage.getBoundingClientRect());
+    if (touch) {
+      const room = stage.getBoundingClientRect(), bar = tools.getBoundingClientRect();
+      const margin = landscape ? (room.width - Width * fit.scale) / 2 : (room.height - Height * fit.scale) / 2;
+      const needed = (landscape ? bar.width : bar.height) + TouchGapCss;
+      if (margin < needed) {
+        if (landscape) stage.style.right = needed + 'px'; else stage.style.bottom = needed + 'px';
+        fit = fitScale(stage.getBoundingClientRect());
+      }
+    }
+    const fitDevice = fit.fitDevice;
+    scale = fit.scale;
+    // One CSS pixel in the game's pixels, for touch-sized controls.
+    ui.style.setProperty('--kxs-css-px', String(1 / scale));
     canvas.style.width = Width * scale + 'px';
     canvas.style.height = Height * scale + 'px';
     canvas.classList.toggle('kxs-smooth', fitDevice < 1);
@@ -405,8 +430,20 @@ var KXS = (function () {
     e.focus();
     if (e.tagName === 'INPUT') e.select();
   }
+  // On a touch screen a dialog's buttons, too small for a finger at their
+  // places, go to a row of touch-sized buttons under it.
+  function touchButtons(d) {
+    if (!touchScreen()) return;
+    const buttons = d.controls.filter((e) => e.tagName === 'BUTTON');
+    if (!buttons.length) return;
+    const bar = element('div', 'kxs-buttons kxs-touch-bar');
+    for (const b of buttons) { b.style.cssText = ''; bar.appendChild(b); }
+    bar.style.top = d.frame.style.height;
+    d.frame.appendChild(bar);
+  }
   function dialogShow(focus, enterCommand, escapeCommand, first, last) {
     const d = dialog;
+    touchButtons(d);
     d.modal = openModal(d.frame, (e) => {
       if (e.isComposing || e.keyCode === 229) return;
       const i = d.controls.indexOf(document.activeElement);

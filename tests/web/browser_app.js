@@ -1,7 +1,8 @@
 // The web build as the page around the game: without the browser's storage
 // (none, or refused) the game plays and a save says it was not kept; without
 // Web Locks a second tab is still refused; F11 and F12 stay the browser's and
-// Escape in full screen only leaves it.
+// Escape in full screen only leaves it; on a phone the HTML buttons are
+// finger-sized and the tool bar stays off the picture.
 //   node browser_app.js SITE_DIR REF_DIR WORK_DIR SEED   (as browser_game.js)
 'use strict';
 const path = require('path');
@@ -71,6 +72,60 @@ async function keysAndSecondTab(browser, url) {
   await context.close();
 }
 
+// Rectangles of SELECTOR's elements in CSS pixels.
+function rects(page, selector) {
+  return page.$$eval(selector, (all) => all.map((e) => { const r = e.getBoundingClientRect(); return { x: r.x, y: r.y, w: r.width, h: r.height }; }));
+}
+function overlap(a, b) { return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h; }
+async function toolBarOffThePicture(page, name) {
+  const [screen] = await rects(page, '#kxs-screen');
+  for (const tool of await rects(page, '#kxs-tools button')) {
+    if (overlap(tool, screen)) g.fail(name + ': the tool bar covers the picture');
+  }
+}
+// Buttons at least 44 CSS pixels high, 8 apart side by side.
+function fingerSized(buttons, name) {
+  if (!buttons.length) g.fail(name + ': no buttons');
+  for (const b of buttons) if (b.h < 43.5) g.fail(name + ': a button ' + b.w.toFixed(0) + 'x' + b.h.toFixed(0) + ' CSS px');
+  const row = buttons.slice().sort((a, b) => a.x - b.x);
+  for (let i = 1; i < row.length; ++i) {
+    if (row[i].x - (row[i - 1].x + row[i - 1].w) < 7.5) g.fail(name + ': buttons closer than 8 CSS px');
+  }
+}
+
+async function touchScreen(browser, url) {
+  const context = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true,
+    deviceScaleFactor: 3 });
+  const page = await g.openGame(context, url);
+  await page.waitForFunction(() => KXS.stats.frames > 0, null, { timeout: 30000 });
+  if (!(await page.evaluate(() => matchMedia('(pointer: coarse)').matches))) g.fail('no touch screen emulated');
+  await toolBarOffThePicture(page, 'portrait');
+  const tap = async (x, y) => {
+    const r = (await rects(page, '#kxs-screen'))[0];
+    await page.touchscreen.tap(r.x + (x + 0.5) * r.w / 640, r.y + (y + 0.5) * r.h / 480);
+  };
+  await tap(300, 240);
+  await page.waitForTimeout(500);
+  await tap(300, 240);
+  await page.locator('.kxs-dialog').waitFor({ timeout: 30000 });
+  fingerSized(await rects(page, '.kxs-dialog .kxs-button'), 'the name dialog');
+  await page.locator('.kxs-dialog .kxs-button.kxs-default').tap();
+  await page.locator('.kxs-box').waitFor({ timeout: 5000 });
+  fingerSized(await rects(page, '.kxs-box .kxs-button'), 'a box');
+  await page.screenshot({ path: path.join(g.work, 'touch-portrait.png') });
+  await page.setViewportSize({ width: 844, height: 390 });
+  await page.waitForTimeout(300);
+  await toolBarOffThePicture(page, 'landscape');
+  fingerSized(await rects(page, '.kxs-box .kxs-button'), 'a box in landscape');
+  await page.screenshot({ path: path.join(g.work, 'touch-landscape.png') });
+  await page.locator('.kxs-box .kxs-button').first().tap();
+  await page.locator('.kxs-box').waitFor({ state: 'detached', timeout: 5000 });
+  fingerSized(await rects(page, '.kxs-dialog .kxs-button'), 'the name dialog in landscape');
+  await page.screenshot({ path: path.join(g.work, 'touch-dialog-landscape.png') });
+  g.log('on a touch screen the buttons fit a finger and the tool bar is off the picture');
+  await context.close();
+}
+
 async function main() {
   const { server, url } = await serveSite(path.resolve(g.site));
   const browser = await chromium.launch({
@@ -83,6 +138,7 @@ async function main() {
       IDBFactory.prototype.open = () => { throw new DOMException('refused', 'SecurityError'); };
     });
     await keysAndSecondTab(browser, url);
+    await touchScreen(browser, url);
   } finally {
     await browser.close();
     server.close();
