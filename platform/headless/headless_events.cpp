@@ -28,6 +28,7 @@ bool PlatformClaimSingleInstance() { return !Headless().otherInstance; }
 void HeadlessSetOtherInstanceRunning(bool running) { Headless().otherInstance = running; }
 
 void PlatformShowPointer(bool visible) { Headless().pointerVisible = visible; }
+bool PlatformPointerIsTouch() { return false; }
 bool HeadlessPointerVisible() { return Headless().pointerVisible; }
 
 void PlatformPlaySound(const char* path, bool loop) {

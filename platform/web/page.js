@@ -163,8 +163,12 @@ var KXS = (function () {
     if (gameKeys.has(e.code)) e.preventDefault();
     push({ kind: 'key', code: e.code });
   }
+  // A finger leaves no pointer behind: the game draws none after a tap
+  // until a mouse moves again.
+  let pointerIsTouch = false;
   function onPointerMove(e) {
     if (e.pointerType === 'touch' || modals.length) return;
+    pointerIsTouch = false;
     const p = logical(e);
     push({ kind: 'move', x: p[0], y: p[1] });
   }
@@ -174,6 +178,7 @@ var KXS = (function () {
     resumeAudio();
     if (e.button !== 0 || modals.length) return;
     e.preventDefault();
+    pointerIsTouch = e.pointerType === 'touch';
     const p = logical(e);
     push({ kind: 'up', x: p[0], y: p[1] });
   }
@@ -790,7 +795,7 @@ var KXS = (function () {
     openCanvas: openCanvas, closeCanvas: closeCanvas, present: present, showSystemSurface: showSystemSurface,
     takeInput: () => input.shift(),
     waitInput: () => (input.length ? Promise.resolve() : new Promise((resolve) => { inputWaiter = resolve; })),
-    milliseconds: milliseconds, showPointer: showPointer,
+    milliseconds: milliseconds, showPointer: showPointer, pointerIsTouch: () => pointerIsTouch,
     textWidth: textWidth, boxOpen: boxOpen, boxButton: boxButton, boxKey: boxKey, boxRun: boxRun,
     dialogOpen: dialogOpen, dialogAdd: dialogAdd, dialogShow: dialogShow, dialogWait: dialogWait,
     dialogClose: dialogClose, dialogSetText: dialogSetText, dialogValue: dialogValue,

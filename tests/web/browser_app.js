@@ -83,13 +83,16 @@ async function toolBarOffThePicture(page, name) {
     if (overlap(tool, screen)) g.fail(name + ': the tool bar covers the picture');
   }
 }
-// Buttons at least 44 CSS pixels high, 8 apart side by side.
+// Buttons at least 44 CSS pixels high, 8 apart in a row or a column.
 function fingerSized(buttons, name) {
   if (!buttons.length) g.fail(name + ': no buttons');
   for (const b of buttons) if (b.h < 43.5) g.fail(name + ': a button ' + b.w.toFixed(0) + 'x' + b.h.toFixed(0) + ' CSS px');
-  const row = buttons.slice().sort((a, b) => a.x - b.x);
-  for (let i = 1; i < row.length; ++i) {
-    if (row[i].x - (row[i - 1].x + row[i - 1].w) < 7.5) g.fail(name + ': buttons closer than 8 CSS px');
+  for (const a of buttons) {
+    for (const b of buttons) {
+      if (a === b) continue;
+      const apart = Math.max(b.x - (a.x + a.w), a.x - (b.x + b.w), b.y - (a.y + a.h), a.y - (b.y + b.h));
+      if (apart < 7.5) g.fail(name + ': buttons closer than 8 CSS px');
+    }
   }
 }
 
@@ -106,6 +109,23 @@ async function touchScreen(browser, url) {
   };
   await tap(300, 240);
   await page.waitForTimeout(500);
+  // After a tap the game draws no pointer of its own; a mouse there does
+  // (the 16x16 pixels under it, away from the menu's buttons).
+  const canvasBytes = async () => {
+    const frames = await page.evaluate(() => KXS.stats.frames);
+    await page.waitForFunction((n) => KXS.stats.frames > n + 5, frames);
+    return page.evaluate(() => {
+      const c = document.getElementById('kxs-screen');
+      return Array.from(c.getContext('2d').getImageData(20, 460, 16, 16).data).join();
+    });
+  };
+  await tap(20, 460);
+  const tapped = await canvasBytes();
+  const r = (await rects(page, '#kxs-screen'))[0];
+  await page.mouse.move(r.x + 20.5 * r.w / 640, r.y + 460.5 * r.h / 480);
+  if ((await canvasBytes()) === tapped) g.fail('no pointer drawn for the mouse, or one drawn after a tap');
+  await tap(20, 460);
+  if ((await canvasBytes()) !== tapped) g.fail('a pointer is drawn after a tap');
   await tap(300, 240);
   await page.locator('.kxs-dialog').waitFor({ timeout: 30000 });
   fingerSized(await rects(page, '.kxs-dialog .kxs-button'), 'the name dialog');
