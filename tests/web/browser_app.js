@@ -2,7 +2,8 @@
 // (none, or refused) the game plays and a save says it was not kept; without
 // Web Locks a second tab is still refused; F11 and F12 stay the browser's and
 // Escape in full screen only leaves it; on a phone the HTML buttons are
-// finger-sized and the tool bar stays off the picture.
+// finger-sized and the tool bar stays off the picture; a new deployment is
+// offered and taken with a reload.
 //   node browser_app.js SITE_DIR REF_DIR WORK_DIR SEED   (as browser_game.js)
 'use strict';
 const path = require('path');
@@ -146,6 +147,35 @@ async function touchScreen(browser, url) {
   await context.close();
 }
 
+// A new deployment (here: a new version in the service worker) is offered
+// at the next start, and taking it reloads the page under the new worker.
+async function newDeployment(browser) {
+  const fs = require('fs');
+  const copy = path.join(g.work, 'site-copy');
+  fs.rmSync(copy, { recursive: true, force: true });
+  fs.cpSync(path.resolve(g.site), copy, { recursive: true });
+  const { server, url } = await serveSite(copy);
+  const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
+  try {
+    const page = await g.openGame(context, url);
+    const controlled = () => page.waitForFunction(() => !!navigator.serviceWorker.controller, null, { timeout: 30000 });
+    await controlled();
+    const worker = path.join(copy, 'kxs-sw.js');
+    fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(/const Version = '([^']*)'/, "const Version = '$1-next'"));
+    await page.reload();
+    await page.locator('#kxs-update').waitFor({ state: 'visible', timeout: 30000 });
+    await Promise.all([page.waitForNavigation({ timeout: 30000 }), page.click('#kxs-update-reload')]);
+    await controlled();
+    const names = await page.evaluate(() => caches.keys());
+    if (names.length !== 1 || !/-next$/.test(names[0])) g.fail('the caches after the new deployment: ' + names.join(', '));
+    await page.waitForFunction(() => KXS.stats.frames > 0, null, { timeout: 30000 });
+    g.log('a new deployment is offered and taken with a reload');
+  } finally {
+    await context.close();
+    server.close();
+  }
+}
+
 async function main() {
   const { server, url } = await serveSite(path.resolve(g.site));
   const browser = await chromium.launch({
@@ -159,6 +189,7 @@ async function main() {
     });
     await keysAndSecondTab(browser, url);
     await touchScreen(browser, url);
+    await newDeployment(browser);
   } finally {
     await browser.close();
     server.close();
