@@ -306,9 +306,9 @@ var KXS = (function () {
     body.appendChild(element('div', 'kxs-box-text', b.text));
     frame.appendChild(body);
     const row = element('div', 'kxs-buttons');
-    const buttons = b.buttons.map((spec) => {
-      const e = button(spec.label, spec.isDefault);
-      e.addEventListener('click', () => answer(spec.answer));
+    const buttons = b.buttons.map((choice) => {
+      const e = button(choice.label, choice.isDefault);
+      e.addEventListener('click', () => answer(choice.answer));
       row.appendChild(e);
       return e;
     });
@@ -346,10 +346,10 @@ var KXS = (function () {
   // focused button, Escape the last, Tab and the arrows move the focus.
   function pageBox(caption, text, labels, focus) {
     return new Promise((resolve) => {
-      const spec = { caption: caption, text: text, stop: false, pixels: boxPixels,
+      const shape = { caption: caption, text: text, stop: false, pixels: boxPixels,
         buttons: labels.map((label, i) => ({ label: label, answer: i, isDefault: i === (focus || 0) })) };
       let modal = null;
-      const { frame, buttons } = boxFrame(spec, (i) => { closeModal(modal); resolve(i); });
+      const { frame, buttons } = boxFrame(shape, (i) => { closeModal(modal); resolve(i); });
       modal = openModal(frame, (e) => {
         const at = Math.max(0, buttons.indexOf(document.activeElement));
         if (e.code === 'Escape') buttons[buttons.length - 1].click();
