@@ -23,6 +23,7 @@ constexpr const char* SaveTempPath = "cur/kxs.sav.tmp";
 constexpr const char* FileErrorCaption = "File Error";
 
 SaveImage Image;  // one save file's worth; too large for comfort on the stack
+SaveImage CheckedImage;  // a file only checked, never applied
 
 void FileErrorBox(const char* utf8) { PlatformMessageBox(WansungText(Tr(utf8)), WansungText(Tr(FileErrorCaption)), BoxOk); }
 
@@ -38,16 +39,21 @@ bool WriteFileSafely(const char* name, const char* tempName, const std::vector<u
   written = PlatformSyncFile(file) && written;
   written = std::fclose(file) == 0 && written;
   if (written && std::rename(tempPath.c_str(), path.c_str()) == 0) {
-    // The new file is in place whatever the folder's sync says; a folder
-    // that cannot be synced is a file system without the need.
-    PlatformSyncFolderOf(path.c_str());
-    return true;
+    // The new name may not outlive the session unless the folder is synced
+    // (the browser's storage is kept only by that sync): a refusal there is
+    // no "saved". A file system that has no such sync answers true.
+    return PlatformSyncFolderOf(path.c_str());
   }
   std::remove(tempPath.c_str());
   return false;
 }
 
 enum ReadOutcome { ReadMissing, ReadTooLarge, ReadDone };
+
+// A short, long or foreign file is no save of this game.
+bool DecodeSaveFile(const uint8_t* bytes, size_t size, SaveImage* image) {
+  return size <= SaveMaxFileBytes && DecodeSave(bytes, size, image) == SaveReadOk;
+}
 
 // The whole file, as long as it is no larger than a save file can be.
 ReadOutcome ReadSaveFile(const char* name, std::vector<uint8_t>* bytes) {
@@ -107,7 +113,7 @@ void LoadGame() {
   }
   // Checked whole before anything changes: a short, long or foreign file
   // leaves the game as it was.
-  if (outcome == ReadTooLarge || DecodeSave(bytes.data(), bytes.size(), &Image) != SaveReadOk) {
+  if (outcome == ReadTooLarge || !DecodeSaveFile(bytes.data(), bytes.size(), &Image)) {
     FileErrorBox("저장되어 있는 데이타가 다릅니다");
     return;
   }
@@ -118,4 +124,8 @@ void LoadGame() {
   CurrentScreen = OfficeScreen;
   AnimState = 0;
   LoadStatusIcons();
+}
+
+bool SaveFileWouldLoad(const uint8_t* bytes, size_t size) {
+  return bytes != nullptr && DecodeSaveFile(bytes, size, &CheckedImage);
 }

@@ -88,6 +88,9 @@ void PlatformPlaySound(const char* path, bool loop);
 // The system pointer, shown around message boxes and dialogs.
 
 void PlatformShowPointer(bool visible);
+// Whether the player's last pointing was a finger on a touch screen: the
+// game then draws no pointer of its own where the finger left.
+bool PlatformPointerIsTouch();
 
 // ---------------------------------------------------------------------------
 // The user's locale as the system names it ("en_US.UTF-8", "en-GB", "ko-KR"),

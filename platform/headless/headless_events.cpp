@@ -31,6 +31,7 @@ const char* PlatformUserLocale() { return Headless().userLocale.c_str(); }
 void HeadlessSetUserLocale(const char* locale) { Headless().userLocale = locale ? locale : ""; }
 
 void PlatformShowPointer(bool visible) { Headless().pointerVisible = visible; }
+bool PlatformPointerIsTouch() { return false; }
 bool HeadlessPointerVisible() { return Headless().pointerVisible; }
 
 void PlatformPlaySound(const char* path, bool loop) {

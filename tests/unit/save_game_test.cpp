@@ -101,7 +101,9 @@ TEST_F(SaveGameTest, LoadRefusalsChangeNothing) {
       std::vector<uint8_t>(bytes.begin(), bytes.begin() + 3000),
       std::vector<uint8_t>(SaveMaxFileBytes + 10, 'K'),
   };
+  EXPECT_TRUE(SaveFileWouldLoad(bytes.data(), bytes.size()));
   for (const auto& file : hostile) {
+    EXPECT_FALSE(SaveFileWouldLoad(file.data(), file.size()));
     WriteBytes(SaveFilePath, file);
     LoadGame();
     EXPECT_EQ(LastBox(), "File Error | 저장되어 있는 데이타가 다릅니다");

@@ -25,6 +25,7 @@ for png in "$work/refs"/*.png; do
 done
 
 NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_game.js" "$site" "$work/refs" "$work" $seed
+NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_app.js" "$site" "$work/refs" "$work" $seed
 
 # The stored save holds the same game as the headless build's; only the
 # clock readings of the running screen differ.
