@@ -113,7 +113,7 @@ case "${1:-}" in
     echo "== The same suite under AddressSanitizer and UndefinedBehaviorSanitizer"
     build build-asan -DKXS_SANITIZE=ON -DKXS_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE smoke
+      ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE "smoke|source"
     echo "== Every fuzz target for ${KXS_FUZZ_SECONDS:-30} s (libFuzzer, both sanitizers)"
     "$top/tests/fuzz/run_fuzzers.sh" "$top/build-fuzz" "${KXS_FUZZ_SECONDS:-30}" "$top/build/game"
     ;;
