@@ -58,8 +58,8 @@ bool InitDisplay() {
     std::fprintf(stderr, "kxs: %s\n", FontLoadError());
     // Without fonts the game cannot start; the player hears why, not only a
     // terminal nobody looks at.
-    const std::string text = WansungText("글꼴 화일이 없거나 잘못되었습니다") + "\n" + FontLoadError();
-    PlatformMessageBox(text, "File Error", BoxOk);
+    const std::string text = std::string(WansungText("글꼴 화일이 없거나 잘못되었습니다")) + "\n" + FontLoadError();
+    PlatformMessageBox(text.c_str(), "File Error", BoxOk);
     return false;
   }
   TextColour = 55;
