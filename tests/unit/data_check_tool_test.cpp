@@ -74,12 +74,15 @@ TEST_F(ToolTest, PipesAndFontsOfTheWrongSizeAreNamedWithoutWaiting) {
   }
   WriteBytes("data/han.fnt", std::string());
   WriteBytes("data/eng.fnt", std::string(5000, 'e'));
+  WriteBytes("sound/win.wav", std::string());
+  std::filesystem::resize_file("sound/win.wav", 5 << 20);
   int code = -1;
   std::string output = RunTool("data-check " + scratch.Path().string(), &code);
   EXPECT_EQ(code, 1) << output;
   for (const char* expected : {"data/main.kxg: missing", "sound/yes.wav: missing",
                                "data/han.fnt: 0 bytes, the game refuses a font that is not 11520",
-                               "data/eng.fnt: 5000 bytes, the game refuses a font that is not 4096"}) {
+                               "data/eng.fnt: 5000 bytes, the game refuses a font that is not 4096",
+                               "sound/win.wav: 5242880 bytes, the game plays no sound over 4194304"}) {
     EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n" << output;
   }
   WriteBytes("data/han.fnt", std::string(100, 'h'));

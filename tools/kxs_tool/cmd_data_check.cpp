@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/platform.h"
 #include "text/font.h"
 #include "gfx/image.h"
 #include "tools/kxs_tool/commands.h"
@@ -280,13 +281,25 @@ int CheckIntro(Report* report) {
   return static_cast<uint8_t>(frames);
 }
 
+// The game refuses a sound larger than its limit and plays nothing.
+void CheckSoundSize(Report* report, const char* name, const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && info.st_size > PlatformSoundMaxBytes) {
+    report->media.push_back(std::string(name) + ": " + std::to_string(info.st_size) +
+                            " bytes, the game plays no sound over " + std::to_string(PlatformSoundMaxBytes));
+  }
+}
+
 void CheckMedia(Report* report, const MediaFile& media) {
   const std::string path = report->Path(media.path);
   if (!Exists(path)) {
     report->media.push_back(std::string(media.path) + ": missing");
     return;
   }
-  if (media.width == 0) return;
+  if (media.width == 0) {
+    CheckSoundSize(report, media.path, path);
+    return;
+  }
   std::vector<uint8_t> bytes;
   int width = 0;
   int height = 0;
