@@ -33,7 +33,7 @@ for rev in "$@"; do
     else git -C "$top" show "$rev:tests/fuzz/$f" >"$tree/tests/fuzz/$f"; fi
   done
   # The tree's own fuzz sources first; the game's headers from this tree.
-  # shellcheck disable=SC2086
+  # shellcheck disable=SC2086,SC2046
   clang++ $flags -I "$tree" -I "$top" $(pkg-config --cflags libpng) -fsanitize=fuzzer,address,undefined \
     "$tree/tests/fuzz/$target.cpp" "$tree/tests/fuzz/fuzz_support.cpp" $libs $(pkg-config --libs libpng) \
     -o "$tree/fuzz_$target"
