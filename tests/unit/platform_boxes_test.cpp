@@ -84,6 +84,7 @@ TEST(PlatformBoxes, FontsTheGameRefusesAreToldInABox) {
   HeadlessReset();
   WriteBytes("data/han.fnt", std::string(100, 'h'));
   WriteBytes("data/eng.fnt", std::string(4096, 'e'));
+  Shutdown();  // the game starts with no display of an earlier test's
   int exitCode = -1;
   EXPECT_FALSE(StartGame(&exitCode));
   EXPECT_EQ(exitCode, 1);
