@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
@@ -57,6 +58,10 @@ bool InitDisplay() {
   LoadStartupImages();
   if (!LoadFonts("data/han.fnt", "data/eng.fnt")) {
     std::fprintf(stderr, "kxs: %s\n", FontLoadError());
+    // Without fonts the game cannot start; the player hears why, not only a
+    // terminal nobody looks at.
+    const std::string text = std::string(WansungText("글꼴 화일이 없거나 잘못되었습니다")) + "\n" + FontLoadError();
+    PlatformMessageBox(text.c_str(), "File Error", BoxOk);
     return false;
   }
   TextColour = 55;

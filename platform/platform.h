@@ -80,7 +80,13 @@ int64_t PlatformCalendarSeconds();
 
 // ---------------------------------------------------------------------------
 // Sound: a WAV file played asynchronously; a new sound replaces the one that
-// is playing. A missing file or a missing audio device is silent.
+// is playing. A missing, damaged or oversized file or a missing audio
+// device is silent.
+
+// A sound file larger than this is taken as damaged and stays silent: the
+// game's sounds are a few seconds long, and a huge one read whole would stall
+// the game and hold its memory on every play.
+constexpr long PlatformSoundMaxBytes = 4L * 1024 * 1024;
 
 void PlatformPlaySound(const char* path, bool loop);
 

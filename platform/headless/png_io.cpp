@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/files.h"
+
 namespace {
 
 // Writes rows of `bytesPerPixel` bytes; `palette` makes an indexed PNG.
@@ -80,7 +82,7 @@ void ReadIndexed(png_structp png, png_infop info, PngImage* image) {
 
 bool ReadPng(const char* path, PngImage* image, std::string* error) {
   ReadState s;
-  s.file = std::fopen(path, "rb");
+  s.file = PlatformOpenFile(path, "rb");
   if (!s.file) {
     *error = std::string("cannot open ") + path;
     return false;

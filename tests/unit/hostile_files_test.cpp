@@ -2,7 +2,10 @@
 // files at all, and a save that fails part way through its write.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -11,9 +14,11 @@
 
 #include "app/save_game.h"
 #include "gfx/image.h"
+#include "platform/files.h"
 #include "platform/headless/headless.h"
 #include "tests/unit/world_test_support.h"
 #include "text/font.h"
+#include "tools/port/ini_file.h"
 #include "world/data_files.h"
 #include "world/save_format.h"
 #include "world/world.h"
@@ -28,6 +33,60 @@ std::vector<uint8_t> Garbage(size_t size, uint32_t seed) {
     byte = uint8_t(seed >> 16);
   }
   return bytes;
+}
+
+// Opening a pipe for reading blocks until a writer comes, for ever here.
+TEST(HostileOpen, OnlyRegularFilesOpenAndNothingElseIsWaitedOn) {
+  ScratchDirectory scratch;
+  ASSERT_EQ(mkfifo("pipe", 0600), 0);
+  std::filesystem::create_directory("folder");
+  for (const char* path : {"pipe", "folder", "/dev/null", ""}) {
+    for (const char* mode : {"rb", "wb", "r+b"}) {
+      errno = 0;
+      EXPECT_EQ(PlatformOpenFile(path, mode), nullptr) << path << " " << mode;
+      EXPECT_EQ(errno, ENOENT) << path << " " << mode;
+    }
+  }
+  errno = 0;
+  EXPECT_EQ(PlatformOpenFile("none", "rb"), nullptr);
+  EXPECT_EQ(errno, ENOENT);
+  std::FILE* written = PlatformOpenFile("file", "wb");
+  ASSERT_NE(written, nullptr);
+  EXPECT_EQ(std::fputs("bytes", written), 1);
+  EXPECT_EQ(std::fclose(written), 0);
+  std::FILE* read = PlatformOpenFile("file", "rb");
+  ASSERT_NE(read, nullptr);
+  char text[8] = "";
+  EXPECT_EQ(std::fread(text, 1, sizeof text, read), 5u);  // blocking reads again
+  EXPECT_EQ(std::fclose(read), 0);
+  EXPECT_EQ(PlatformOpenFile("file", "x"), nullptr);
+}
+
+// A pipe with no writer in place of each file the game reads: every reader
+// goes on as without the file. A reader that waits is ended by the alarm.
+TEST(HostileOpen, PipesInPlaceOfTheGamesFilesAreNeverWaitedOn) {
+  alarm(60);
+  ScratchDirectory scratch;
+  HeadlessReset();
+  ResetWorld();
+  for (const char* path : {"data/han.fnt", "data/eng.fnt", "data/main.kxg", CorpFilePath, MainFilePath, BankFilePath,
+                           ManFilePath, IntroFilePath, SaveFilePath, "kxs.ini"}) {
+    ASSERT_EQ(mkfifo(path, 0600), 0) << path;
+  }
+  EXPECT_EQ(LoadFonts("data/han.fnt", "data/eng.fnt"), 0);
+  std::vector<uint8_t> frame(640 * 480, 1), palette(768, 2);
+  LoadImageWithPalette(frame.data(), frame.size(), "data/main.kxg", palette.data());
+  EXPECT_EQ(frame, std::vector<uint8_t>(640 * 480, 1));
+  ClearWorldForNewGame();
+  EXPECT_EQ(LoadGameData(), 0);
+  uint8_t frames = 0;
+  int32_t delay = 0;
+  EXPECT_FALSE(ReadIntroData(IntroFilePath, &frames, &delay));
+  LoadGame();
+  EXPECT_NE(HeadlessLogLines().back().find("File Error"), std::string::npos);
+  IniFile ini;
+  EXPECT_EQ(ReadIni("kxs.ini", &ini), IniMissing);
+  alarm(0);
 }
 
 TEST(HostilePictures, FilesThatAreNoPictureLeaveTheDestination) {

@@ -1,6 +1,7 @@
 // Saving and loading through the game's own boxes, and the default world
 // through a whole save and load.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
@@ -69,12 +70,14 @@ TEST_F(SaveGameTest, AFailedSaveKeepsThePreviousFileAndSaysSo) {
   SaveGame();
   const std::vector<uint8_t> previous = ReadBytes(SaveFilePath);
   DayCount = 99;
-  // The temporary file cannot be created.
-  std::filesystem::create_directory("cur/kxs.sav.tmp");
+  // Neither temporary file can be created: full folders stand in both places.
+  std::filesystem::create_directories("cur/kxs.sav.tmp/inside");
+  std::filesystem::create_directories("cur/kxs.sav.new/inside");
   SaveGame();
   EXPECT_EQ(LastBox(), "File Error | 화일을 저장할수 없습니다");
   EXPECT_EQ(ReadBytes(SaveFilePath), previous);
-  std::filesystem::remove("cur/kxs.sav.tmp");
+  std::filesystem::remove_all("cur/kxs.sav.tmp");
+  std::filesystem::remove_all("cur/kxs.sav.new");
   // The finished file cannot replace what stands in its place.
   std::filesystem::rename(SaveFilePath, "cur/kept.sav");
   std::filesystem::create_directories("cur/kxs.sav/inside");
@@ -114,6 +117,29 @@ TEST_F(SaveGameTest, LoadRefusalsChangeNothing) {
   std::filesystem::create_directory(SaveFilePath);
   LoadGame();
   EXPECT_EQ(LastBox(), "File Error | 저장되어 있는 데이타가 없습니다");
+  // A file that is there but fails to read is no missing save.
+  std::filesystem::remove(SaveFilePath);
+  std::filesystem::create_symlink("/proc/self/mem", SaveFilePath);
+  LoadGame();
+  EXPECT_EQ(LastBox(), "File Error | 저장된 화일을 읽을수 없습니다");
+  EXPECT_EQ(DayCount, 7);
+}
+
+TEST_F(SaveGameTest, LeftoversAtTheTemporaryNameNeverBlockSaving) {
+  std::filesystem::create_directory("cur/kxs.sav.tmp");
+  SaveGame();
+  EXPECT_EQ(LastBox(), "알림 | 저장했습니다");
+  ASSERT_EQ(mkfifo("cur/kxs.sav.tmp", 0600), 0);
+  SaveGame();
+  EXPECT_EQ(LastBox(), "알림 | 저장했습니다");
+  std::filesystem::create_directories("cur/kxs.sav.tmp/inside");
+  DayCount = 41;
+  SaveGame();
+  EXPECT_EQ(LastBox(), "알림 | 저장했습니다");
+  EXPECT_FALSE(std::filesystem::exists("cur/kxs.sav.new"));
+  DayCount = 1;
+  LoadGame();
+  EXPECT_EQ(DayCount, 41);
 }
 
 TEST(DefaultWorld, LoadsSavesAndLoadsAgainToTheSameBytes) {

@@ -21,7 +21,7 @@ async function saveWithoutStorage(browser, url, name, script) {
   await g.toCommandMenu(page);
   await g.click(page, 300, 200);
   const said = await g.answerBox(page, '확인');
-  if (/저장했습니다/.test(said) || !/저장할수 없습니다|저장하지 못했습니다/.test(said)) {
+  if (/저장했습니다/.test(said) || !/저장할수 없습니다|저장하지 못했습니다|확인할수 없습니다/.test(said)) {
     g.fail(name + ': the save said "' + said + '"');
   }
   const frames = await page.evaluate(() => KXS.stats.frames);
