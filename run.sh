@@ -13,7 +13,7 @@ top=$(pwd)
 
 packages=(
   cmake g++ make pkg-config
-  libsdl2-dev libsdl2-ttf-dev libpng-dev
+  libsdl2-dev libsdl2-ttf-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-nanum unifont librsvg2-bin gettext
   xvfb xauth xdotool x11-utils imagemagick
