@@ -36,7 +36,7 @@ bool WriteFileSafely(const char* name, const char* tempName, const std::vector<u
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = PlatformSyncFile(file) && written;
   written = std::fclose(file) == 0 && written;
-  if (written && std::rename(tempPath.c_str(), path.c_str()) == 0) {
+  if (written && PlatformReplaceFile(tempPath.c_str(), path.c_str())) {
     // The new file is in place whatever the folder's sync says; a folder
     // that cannot be synced is a file system without the need.
     PlatformSyncFolderOf(path.c_str());

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "gfx/image.h"
+#include "platform/files.h"
 
 static void PutInt16(std::vector<uint8_t>* out, size_t at, int value) {
   (*out)[at] = static_cast<uint8_t>(value & 0xFF);
@@ -48,7 +49,7 @@ bool WriteImage(const char* path, const uint8_t* pixels, int width, int height, 
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   ok = (std::fclose(file) == 0) && ok;
-  if (ok) ok = std::rename(temporary.c_str(), path) == 0;
+  if (ok) ok = PlatformReplaceFile(temporary.c_str(), path);
   if (!ok) std::remove(temporary.c_str());
   return ok;
 }

@@ -31,7 +31,7 @@ class DataOverlayTest : public ::testing::Test {
 };
 
 TEST_F(DataOverlayTest, TheOverlaysFilesStandInForTheTreesOwn) {
-  PlatformSetFileRoots(tree.c_str(), nullptr);
+  PlatformSetFileRoots(tree.string().c_str(), nullptr);
   PlatformSetDataOverlay("en");
   EXPECT_EQ(PlatformFilePath("data/main.kxg"), (tree / "en/data/main.kxg").string());
   EXPECT_EQ(PlatformFilePath("data/han.fnt"), (tree / "data/han.fnt").string());
