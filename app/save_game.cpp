@@ -31,7 +31,7 @@ void FileErrorBox(const char* utf8) { PlatformMessageBox(WansungText(utf8), File
 // cut never leaves an empty or half-written save.
 bool WriteFileSafely(const char* name, const char* tempName, const std::vector<uint8_t>& bytes) {
   const std::string path = PlatformFilePath(name), tempPath = PlatformFilePath(tempName);
-  std::FILE* file = std::fopen(tempPath.c_str(), "wb");
+  std::FILE* file = PlatformOpenFile(tempPath.c_str(), "wb");
   if (file == nullptr) return false;
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = PlatformSyncFile(file) && written;
@@ -50,7 +50,7 @@ enum ReadOutcome { ReadMissing, ReadTooLarge, ReadDone };
 
 // The whole file, as long as it is no larger than a save file can be.
 ReadOutcome ReadSaveFile(const char* name, std::vector<uint8_t>* bytes) {
-  std::FILE* file = std::fopen(PlatformFilePath(name).c_str(), "rb");
+  std::FILE* file = PlatformOpenFile(PlatformFilePath(name).c_str(), "rb");
   if (file == nullptr) return ReadMissing;
   bytes->resize(SaveMaxFileBytes + 1);
   const size_t got = std::fread(bytes->data(), 1, bytes->size(), file);

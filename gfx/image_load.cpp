@@ -86,7 +86,7 @@ bool DecodeImage(const uint8_t* data, size_t size, uint8_t* destination, size_t 
 }
 
 bool ReadWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>* bytes) {
-  std::FILE* file = std::fopen(PlatformFilePath(path).c_str(), "rb");
+  std::FILE* file = PlatformOpenFile(PlatformFilePath(path).c_str(), "rb");
   if (!file) return false;
   bytes->clear();
   uint8_t chunk[65536];

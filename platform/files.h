@@ -21,6 +21,11 @@ void PlatformSetDataOverlay(const char* folder);
 // The path to open for a game file name. Absolute names stay as they are.
 std::string PlatformFilePath(const char* gameName);
 
+// fopen for a game file: only a regular file opens. A folder, pipe, device
+// or socket under the name is refused as a missing file is (nullptr, errno
+// ENOENT), never waited on. Every read of a game file opens it here.
+std::FILE* PlatformOpenFile(const char* path, const char* mode);
+
 // The data on disk before the call returns: the file's bytes, or the entry
 // of a renamed file in its folder. False when the system refuses.
 bool PlatformSyncFile(std::FILE* file);

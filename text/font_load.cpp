@@ -19,7 +19,7 @@ namespace {
 char LoadError[600] = "";
 
 bool FileExists(const char* path) {
-  std::FILE* file = path != nullptr ? std::fopen(PlatformFilePath(path).c_str(), "rb") : nullptr;
+  std::FILE* file = path != nullptr ? PlatformOpenFile(PlatformFilePath(path).c_str(), "rb") : nullptr;
   if (file == nullptr) return false;
   std::fclose(file);
   return true;
@@ -27,7 +27,7 @@ bool FileExists(const char* path) {
 
 // Reads exactly size bytes into buffer; on any other size says why.
 bool ReadExactFile(const char* path, uint8_t* buffer, long size) {
-  std::FILE* file = path != nullptr ? std::fopen(PlatformFilePath(path).c_str(), "rb") : nullptr;
+  std::FILE* file = path != nullptr ? PlatformOpenFile(PlatformFilePath(path).c_str(), "rb") : nullptr;
   if (file == nullptr) {
     std::snprintf(LoadError, sizeof LoadError, "%s: cannot open the font file", path != nullptr ? path : "(null)");
     return false;

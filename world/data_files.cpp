@@ -110,7 +110,7 @@ void ReadPersons(DataLineReader* reader) {
 // opened.
 bool ReadDataFile(const char* path, void (*read)(DataLineReader*)) {
   DataLineReader reader;
-  reader.file = std::fopen(PlatformFilePath(path).c_str(), "rb");
+  reader.file = PlatformOpenFile(PlatformFilePath(path).c_str(), "rb");
   if (reader.file == nullptr) return false;
   read(&reader);
   std::fclose(reader.file);

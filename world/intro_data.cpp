@@ -6,7 +6,7 @@
 
 bool ReadIntroData(const char* path, uint8_t* frames, int32_t* delay) {
   DataLineReader reader;
-  reader.file = std::fopen(PlatformFilePath(path).c_str(), "rb");
+  reader.file = PlatformOpenFile(PlatformFilePath(path).c_str(), "rb");
   if (reader.file == nullptr) return false;
   SkipDataLines(&reader, 1);
   ReadDataLine(&reader);

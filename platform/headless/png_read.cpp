@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/files.h"
+
 namespace {
 
 constexpr uint32_t MaxPngSide = 16384;
@@ -277,7 +279,7 @@ bool Decode(const Chunks& c, PngImage* image) {
 }  // namespace
 
 bool ReadPng(const char* path, PngImage* image, std::string* error) {
-  std::FILE* file = std::fopen(path, "rb");
+  std::FILE* file = PlatformOpenFile(path, "rb");
   if (!file) {
     *error = std::string("cannot open ") + path;
     return false;

@@ -61,7 +61,13 @@ static uint8_t* LoadConverted(const char* path, uint32_t* length) {
   SDL_AudioSpec wavFormat;
   Uint8* data = nullptr;
   Uint32 dataLength = 0;
-  if (!SDL_LoadWAV(PlatformFilePath(path).c_str(), &wavFormat, &data, &dataLength)) return nullptr;
+  std::FILE* file = PlatformOpenFile(PlatformFilePath(path).c_str(), "rb");
+  SDL_RWops* stream = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
+  if (stream == nullptr) {
+    if (file) std::fclose(file);
+    return nullptr;
+  }
+  if (!SDL_LoadWAV_RW(stream, 1, &wavFormat, &data, &dataLength)) return nullptr;
   SDL_AudioCVT cvt;
   const int built = SDL_BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq, DeviceSpec.format,
                                       DeviceSpec.channels, DeviceSpec.freq);

@@ -2,7 +2,9 @@
 // files at all, and a save that fails part way through its write.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +13,7 @@
 
 #include "app/save_game.h"
 #include "gfx/image.h"
+#include "platform/files.h"
 #include "platform/headless/headless.h"
 #include "tests/unit/world_test_support.h"
 #include "text/font.h"
@@ -28,6 +31,33 @@ std::vector<uint8_t> Garbage(size_t size, uint32_t seed) {
     byte = uint8_t(seed >> 16);
   }
   return bytes;
+}
+
+// Opening a pipe for reading blocks until a writer comes, for ever here.
+TEST(HostileOpen, OnlyRegularFilesOpenAndNothingElseIsWaitedOn) {
+  ScratchDirectory scratch;
+  ASSERT_EQ(mkfifo("pipe", 0600), 0);
+  std::filesystem::create_directory("folder");
+  for (const char* path : {"pipe", "folder", "/dev/null", ""}) {
+    for (const char* mode : {"rb", "wb", "r+b"}) {
+      errno = 0;
+      EXPECT_EQ(PlatformOpenFile(path, mode), nullptr) << path << " " << mode;
+      EXPECT_EQ(errno, ENOENT) << path << " " << mode;
+    }
+  }
+  errno = 0;
+  EXPECT_EQ(PlatformOpenFile("none", "rb"), nullptr);
+  EXPECT_EQ(errno, ENOENT);
+  std::FILE* written = PlatformOpenFile("file", "wb");
+  ASSERT_NE(written, nullptr);
+  EXPECT_EQ(std::fputs("bytes", written), 1);
+  EXPECT_EQ(std::fclose(written), 0);
+  std::FILE* read = PlatformOpenFile("file", "rb");
+  ASSERT_NE(read, nullptr);
+  char text[8] = "";
+  EXPECT_EQ(std::fread(text, 1, sizeof text, read), 5u);  // blocking reads again
+  EXPECT_EQ(std::fclose(read), 0);
+  EXPECT_EQ(PlatformOpenFile("file", "x"), nullptr);
 }
 
 TEST(HostilePictures, FilesThatAreNoPictureLeaveTheDestination) {

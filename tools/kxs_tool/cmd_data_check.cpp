@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "gfx/image.h"
 #include "tools/kxs_tool/commands.h"
 #include "world/data_files.h"
@@ -72,7 +73,7 @@ bool Exists(const std::string& path) {
 class CheckedFile {
  public:
   CheckedFile(Report* report, const char* relative) : report_(report), name_(relative) {
-    reader_.file = std::fopen(report->Path(relative).c_str(), "rb");
+    reader_.file = PlatformOpenFile(report->Path(relative).c_str(), "rb");
   }
   ~CheckedFile() {
     if (reader_.file != nullptr) std::fclose(reader_.file);

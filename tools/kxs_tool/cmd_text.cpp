@@ -20,6 +20,7 @@
 
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "platform/files.h"
 #include "platform/headless/png_io.h"
 #include "platform/wide_path.h"
 #include "text/font.h"
@@ -100,7 +101,7 @@ bool ParseOptions(int argc, char** argv, TextOptions* options, std::string* erro
 }
 
 bool Exists(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = PlatformOpenFile(path.c_str(), "rb");
   if (file != nullptr) std::fclose(file);
   return file != nullptr;
 }

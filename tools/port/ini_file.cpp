@@ -39,7 +39,7 @@ bool KeyIs(const std::string& line, const char* key) {
 
 IniRead ReadIni(const char* path, IniFile* ini) {
   ini->lines.clear();
-  std::FILE* file = std::fopen(path, "rb");
+  std::FILE* file = PlatformOpenFile(path, "rb");
   if (file == nullptr) return IniMissing;
   std::string text(MaxIniBytes + 1, '\0');
   const size_t got = std::fread(text.data(), 1, text.size(), file);
@@ -96,7 +96,7 @@ bool WriteIni(const char* path, const IniFile& ini) {
   const size_t slash = target.rfind('/');
   if (slash != std::string::npos && slash > 0 && !MakeFolders(target.substr(0, slash))) return false;
   const std::string temp = target + ".tmp";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
+  std::FILE* file = PlatformOpenFile(temp.c_str(), "wb");
   if (file == nullptr) return false;
   bool ok = true;
   for (const std::string& line : ini.lines) ok = std::fprintf(file, "%s\n", line.c_str()) >= 0 && ok;
