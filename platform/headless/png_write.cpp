@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/files.h"
+
 namespace {
 
 constexpr size_t IdatChunkBytes = 8192;
@@ -185,7 +187,7 @@ bool WriteImageData(std::FILE* file, const uint8_t* pixels, int width, int heigh
 
 bool WritePng(const char* path, const uint8_t* pixels, int width, int height, const uint8_t* palette) {
   if (width <= 0 || height <= 0) return false;
-  std::FILE* file = std::fopen(path, "wb");
+  std::FILE* file = PlatformOpenFile(path, "wb");
   if (!file) return false;
   static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
   uint8_t header[13];
