@@ -10,6 +10,7 @@
 
 #include <zlib.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,13 +40,6 @@ bool WriteChunk(std::FILE* file, const char* type, const uint8_t* data, size_t s
          std::fwrite(tail, 1, 4, file) == 4;
 }
 
-// The filter's measure of a row: each byte as a signed difference, summed.
-size_t RowCost(const uint8_t* row, size_t size) {
-  size_t sum = 0;
-  for (size_t i = 0; i < size; ++i) sum += row[i] < 128 ? row[i] : 256 - row[i];
-  return sum;
-}
-
 uint8_t Paeth(int a, int b, int c) {
   const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
   if (pa <= pb && pa <= pc) return static_cast<uint8_t>(a);
@@ -53,18 +47,25 @@ uint8_t Paeth(int a, int b, int c) {
 }
 
 // out = filter byte and the row filtered by `type` against `prev` (zeros above
-// the first row), bpp bytes per pixel.
-void FilterRow(int type, const uint8_t* row, const uint8_t* prev, size_t size, size_t bpp, uint8_t* out) {
+// the first row), bpp bytes per pixel. Returns the filter's measure of the
+// row, each byte as a signed difference summed, or stops as soon as it
+// passes `limit`, as a row that cannot win.
+size_t FilterRow(int type, const uint8_t* row, const uint8_t* prev, size_t size, size_t bpp, size_t limit,
+                 uint8_t* out) {
   out[0] = static_cast<uint8_t>(type);
-  for (size_t i = 0; i < size; ++i) {
+  size_t sum = 0;
+  for (size_t i = 0; i < size && sum <= limit; ++i) {
     const int a = i >= bpp ? row[i - bpp] : 0, b = prev[i], c = i >= bpp ? prev[i - bpp] : 0;
     int predicted = 0;
     if (type == 1) predicted = a;
     if (type == 2) predicted = b;
     if (type == 3) predicted = (a + b) / 2;
     if (type == 4) predicted = Paeth(a, b, c);
-    out[i + 1] = static_cast<uint8_t>(row[i] - predicted);
+    const uint8_t v = static_cast<uint8_t>(row[i] - predicted);
+    out[i + 1] = v;
+    sum += v < 128 ? v : 256 - v;
   }
+  return sum;
 }
 
 // The filters worth trying: a single row has nothing above it, a single
@@ -78,17 +79,15 @@ unsigned FilterSet(int width, int height) {
 
 // The filtered row of least cost among `set` (bit n: filter n) into best
 // (size + 1 bytes).
-void ChooseFilter(const uint8_t* row, const uint8_t* prev, size_t size, size_t bpp, unsigned set, uint8_t* best,
-                  uint8_t* trial) {
-  FilterRow(0, row, prev, size, bpp, best);
-  size_t bestCost = RowCost(best + 1, size);
+void ChooseFilter(const uint8_t* row, const uint8_t* prev, size_t size, size_t bpp, unsigned set,
+                  std::vector<uint8_t>* best, std::vector<uint8_t>* trial) {
+  size_t bestCost = FilterRow(0, row, prev, size, bpp, SIZE_MAX, best->data());
   for (int type = 1; type <= 4; ++type) {
     if ((set & (1u << type)) == 0) continue;
-    FilterRow(type, row, prev, size, bpp, trial);
-    const size_t cost = RowCost(trial + 1, size);
+    const size_t cost = FilterRow(type, row, prev, size, bpp, bestCost, trial->data());
     if (cost < bestCost) {
       bestCost = cost;
-      std::memcpy(best, trial, size + 1);
+      best->swap(*trial);
     }
   }
 }
@@ -172,8 +171,8 @@ bool WriteImageData(std::FILE* file, const uint8_t* pixels, int width, int heigh
   for (int y = 0; ok && y < height; ++y) {
     const uint8_t* row = pixels + y * rowBytes;
     if (filtered) {
-      ChooseFilter(row, y > 0 ? row - rowBytes : zeros.data(), rowBytes, bpp, FilterSet(width, height), best.data(),
-                   trial.data());
+      ChooseFilter(row, y > 0 ? row - rowBytes : zeros.data(), rowBytes, bpp, FilterSet(width, height), &best,
+                   &trial);
     } else {
       best[0] = 0;
       std::memcpy(best.data() + 1, row, rowBytes);
