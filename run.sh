@@ -8,13 +8,14 @@
 #   ./run.sh bench   build and run the benchmarks
 #   ./run.sh web     build the browser version into build-web/site/
 #   ./run.sh web serve   ... and serve it on 127.0.0.1 (KXS_WEB_PORT, default 8080)
+#   ./run.sh windows     cross-build the Windows programs into build-win/
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$(pwd)
 
 packages=(
   cmake g++ make pkg-config
-  libsdl2-dev libsdl2-ttf-dev libpng-dev
+  libsdl2-dev libsdl2-ttf-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-nanum unifont librsvg2-bin gettext
   xvfb xdotool imagemagick
@@ -25,6 +26,10 @@ packages=(
 
 # The browser version: the compiler, and for its test Chromium and Node.js.
 web_packages=(emscripten chromium nodejs)
+
+# The Windows version: mingw-w64 of the posix thread model (std::thread),
+# its zlib, GoogleTest's sources, and Wine for its tests.
+windows_packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev googletest wine nsis)
 
 install_missing() {  # install_missing [PACKAGE...]: the list above by default
   local missing=() p
@@ -81,6 +86,18 @@ web_build() {
   cmake --build "$top/build-web" -j "$jobs"
 }
 
+# The Windows programs into build-win/, cross-built with mingw-w64; the data
+# tree comes from the desktop build's tools.
+windows_build() {
+  install_missing
+  install_missing "${windows_packages[@]}"
+  cmake -S "$top" -B "$top/build" -DKXS_WERROR=ON "${launcher[@]}" >/dev/null
+  cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
+  cmake -S "$top" -B "$top/build-win" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
+    -DKXS_WERROR=ON "${launcher[@]}" -DKXS_WIN_GAME_TREE="$top/build/game" >/dev/null
+  cmake --build "$top/build-win" -j "$jobs"
+}
+
 # The browser test's Node.js packages, as the lock file names them; no
 # browser is downloaded (the test drives Debian's Chromium).
 web_test_packages() {
@@ -108,6 +125,9 @@ case "${1:-}" in
       web_test_packages
       "$top/tests/web/browser_test.sh" "$top/build-web/site" "$top/build" "$top/build-web/browser-test"
     fi
+    echo "== The Windows build under Wine"
+    windows_build
+    "$top/tests/wine/run_wine_tests.sh" "$top/build-win" "$top/build"
     echo "== A packager's build: Clang, Release, Debian's hardening flags"
     packager_build
     echo "== The same suite under AddressSanitizer and UndefinedBehaviorSanitizer"
@@ -130,8 +150,12 @@ case "${1:-}" in
       exec node "$top/tests/web/site_server.js" "$top/build-web/site" "${KXS_WEB_PORT:-8080}"
     fi
     ;;
+  windows)
+    windows_build
+    echo "The Windows programs are in $top/build-win/."
+    ;;
   *)
-    echo "usage: ./run.sh play | test [native] | bench | web [serve]" >&2
+    echo "usage: ./run.sh play | test [native] | bench | web [serve] | windows" >&2
     exit 2
     ;;
 esac

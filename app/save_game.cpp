@@ -64,7 +64,7 @@ WriteOutcome WriteFileSafely(const char* name, const char* tempName, const std::
   bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = PlatformSyncFile(file) && written;
   written = std::fclose(file) == 0 && written;
-  if (written && std::rename(tempPath.c_str(), path.c_str()) == 0) {
+  if (written && PlatformReplaceFile(tempPath.c_str(), path.c_str())) {
     // The new name may not outlive the session unless the folder is synced
     // (the browser's storage is kept only by that sync): a refusal there is
     // no "saved". A file system that has no such sync answers true.

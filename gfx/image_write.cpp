@@ -2,6 +2,7 @@
 #include <string>
 
 #include "gfx/image.h"
+#include "platform/files.h"
 
 static void PutInt16(std::vector<uint8_t>* out, size_t at, int value) {
   (*out)[at] = static_cast<uint8_t>(value & 0xFF);
@@ -44,11 +45,11 @@ bool WriteImage(const char* path, const uint8_t* pixels, int width, int height, 
   if (width <= 0 || height <= 0 || width > 32767 || height > 32767) return false;
   const std::vector<uint8_t> bytes = EncodeImage(pixels, width, height, palette);
   const std::string temporary = std::string(path) + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::FILE* file = PlatformOpenFile(temporary.c_str(), "wb");
   if (!file) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   ok = (std::fclose(file) == 0) && ok;
-  if (ok) ok = std::rename(temporary.c_str(), path) == 0;
+  if (ok) ok = PlatformReplaceFile(temporary.c_str(), path);
   if (!ok) std::remove(temporary.c_str());
   return ok;
 }

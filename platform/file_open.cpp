@@ -2,14 +2,47 @@
 // named pipe, a device or a folder under a game file's name would make the
 // game wait for ever or read nonsense, so it is refused as if the file were
 // not there. The pipe is opened without blocking, looked at, and closed.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+// On Windows the UTF-8 name is opened as a wide-character path, so that a
+// folder with Korean letters in it opens.
 #include <cerrno>
 #include <cstring>
 
 #include "platform/files.h"
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+
+#include "platform/wide_path.h"
+
+std::FILE* PlatformOpenFile(const char* path, const char* mode) {
+  const std::wstring wide = path != nullptr ? WidePath(path) : std::wstring();
+  if (wide.empty() || mode == nullptr || std::strchr("rwa", mode[0]) == nullptr || mode[0] == '\0') {
+    errno = wide.empty() ? ENOENT : EINVAL;
+    return nullptr;
+  }
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  // A folder or a device name (CON, NUL, COM1) is no game file.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))) {
+    errno = ENOENT;
+    return nullptr;
+  }
+  const std::wstring wideMode(mode, mode + std::strlen(mode));
+  std::FILE* file = _wfopen(wide.c_str(), wideMode.c_str());
+  if (file == nullptr) return nullptr;
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  if (handle == INVALID_HANDLE_VALUE || GetFileType(handle) != FILE_TYPE_DISK) {
+    std::fclose(file);
+    errno = ENOENT;
+    return nullptr;
+  }
+  return file;
+}
+
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -65,3 +98,4 @@ std::FILE* PlatformOpenFile(const char* path, const char* mode) {
   }
   return file;
 }
+#endif

@@ -1,6 +1,8 @@
 // fsync of a written file and of the folder that holds its new name: a
 // rename alone may reach the disk before the bytes it names, so that a
-// power cut leaves an empty file under the old name.
+// power cut leaves an empty file under the old name. (Windows:
+// file_sync_win32.cpp.)
+#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,3 +33,8 @@ bool PlatformSyncFolderOf(const char* path) {
   close(fd);
   return synced;
 }
+
+bool PlatformReplaceFile(const char* from, const char* to) {
+  return from != nullptr && to != nullptr && std::rename(from, to) == 0;
+}
+#endif

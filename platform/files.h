@@ -30,3 +30,8 @@ std::FILE* PlatformOpenFile(const char* path, const char* mode);
 // of a renamed file in its folder. False when the system refuses.
 bool PlatformSyncFile(std::FILE* file);
 bool PlatformSyncFolderOf(const char* path);
+
+// Puts the file `from` in the place of `to`, replacing it when it exists, in
+// one step (POSIX rename; on Windows MoveFileEx, which, unlike rename, also
+// replaces, through to the disk). False when the system refuses.
+bool PlatformReplaceFile(const char* from, const char* to);

@@ -40,6 +40,8 @@ seeds() {  # TARGET DIR
     convert_string) printf '\001\006\210\141\214\102abc' >"$dir/johab"; printf '\006\001\260\241\311\376' >"$dir/wansung"
                     printf '\001\007\210\141\320\201' >"$dir/seven" ;;
     replay_script) cp "$top"/tests/scenarios/*.replay "$dir/" 2>/dev/null ;;
+    png_read) ls "$top"/docs/screens/*.png 2>/dev/null | head -2 | xargs -r cp -t "$dir"
+              ls /usr/share/icons/hicolor/*/apps/*.png 2>/dev/null | head -2 | xargs -r cp -t "$dir" ;;
     dialog_text) printf '\020\000\352\260\200\000a\001\002\003\004\005' >"$dir/typing"
                  printf '\012\012\352\260\200\352\260\201abc' >"$dir/fields" ;;
   esac

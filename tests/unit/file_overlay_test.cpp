@@ -36,16 +36,16 @@ class DataOverlayTest : public ::testing::Test {
 };
 
 TEST_F(DataOverlayTest, TheOverlaysFilesStandInForTheTreesOwn) {
-  PlatformSetFileRoots(tree.c_str(), nullptr);
+  PlatformSetFileRoots(tree.string().c_str(), nullptr);
   PlatformSetDataOverlay("en");
-  EXPECT_EQ(PlatformFilePath("data/main.kxg"), (tree / "en/data/main.kxg").string());
-  EXPECT_EQ(PlatformFilePath("data/han.fnt"), (tree / "data/han.fnt").string());
-  EXPECT_EQ(PlatformFilePath("data/folder.kxg"), (tree / "data/folder.kxg").string());
+  EXPECT_EQ(PlatformFilePath("data/main.kxg"), tree.string() + "/en/data/main.kxg");
+  EXPECT_EQ(PlatformFilePath("data/han.fnt"), tree.string() + "/data/han.fnt");
+  EXPECT_EQ(PlatformFilePath("data/folder.kxg"), tree.string() + "/data/folder.kxg");
   // The save is the player's, in any language.
-  EXPECT_EQ(PlatformFilePath("cur/kxs.sav"), (tree / "cur/kxs.sav").string());
+  EXPECT_EQ(PlatformFilePath("cur/kxs.sav"), tree.string() + "/cur/kxs.sav");
   EXPECT_EQ(PlatformFilePath("/given/data/main.kxg"), "/given/data/main.kxg");
   PlatformSetDataOverlay("");
-  EXPECT_EQ(PlatformFilePath("data/main.kxg"), (tree / "data/main.kxg").string());
+  EXPECT_EQ(PlatformFilePath("data/main.kxg"), tree.string() + "/data/main.kxg");
 }
 
 // The start-up choice: the player's known choice first, then the locale's

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/unit/temp_folder.h"
 #include "text/utf8.h"
 #include "world/data_files.h"
 #include "world/world.h"

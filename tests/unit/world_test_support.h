@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/unit/temp_folder.h"
 #include "world/world.h"
 
 // Makes a fresh directory the working directory for the test's lifetime;

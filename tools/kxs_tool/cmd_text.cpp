@@ -6,7 +6,9 @@
 // come from the data tree: DIR, else the working directory when it holds
 // data/han.fnt, else the tree the build made next to kxs-tool. The palette is
 // that of data/main.kxg, or a grey ramp (index i = grey i) without it.
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -20,6 +22,7 @@
 #include "gfx/image.h"
 #include "platform/files.h"
 #include "platform/headless/png_io.h"
+#include "platform/wide_path.h"
 #include "text/font.h"
 #include "text/utf8.h"
 #include "tools/kxs_tool/commands.h"
@@ -106,11 +109,17 @@ bool Exists(const std::string& path) {
 std::string DataRoot(const std::string& given) {
   if (!given.empty()) return given;
   if (Exists("data/han.fnt")) return ".";
+#ifdef _WIN32
+  std::string dir = ProgramFolder();
+  if (dir.empty()) return ".";
+  dir += '/';
+#else
   char self[PATH_MAX] = {};
   const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
   if (length <= 0) return ".";
   std::string dir(self, static_cast<size_t>(length));
   dir.erase(dir.find_last_of('/') + 1);
+#endif
   return dir + "game";
 }
 

@@ -102,7 +102,7 @@ bool WriteIni(const char* path, const IniFile& ini) {
   for (const std::string& line : ini.lines) ok = std::fprintf(file, "%s\n", line.c_str()) >= 0 && ok;
   ok = PlatformSyncFile(file) && ok;
   ok = std::fclose(file) == 0 && ok;
-  if (ok && std::rename(temp.c_str(), path) == 0) {
+  if (ok && PlatformReplaceFile(temp.c_str(), path)) {
     PlatformSyncFolderOf(path);
     return true;
   }

@@ -1,3 +1,5 @@
+// The places of the Linux game; Windows: places_win32.cpp.
+#ifndef _WIN32
 #include "tools/port/places.h"
 
 #include <pwd.h>
@@ -101,3 +103,4 @@ bool MakeFolders(const std::string& path) {
   if (slash != std::string::npos && slash > 0 && !MakeFolders(path.substr(0, slash))) return false;
   return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
+#endif

@@ -11,6 +11,10 @@ struct PortEnvironment {
   std::string workingDir;  // absolute
   std::string programDir;  // the folder of the running executable, absolute
   std::string home, xdgDataHome, xdgConfigHome;
+  // Windows: %APPDATA% (absolute, UTF-8) and whether the program's folder
+  // takes new files (a portable game) or not (an installed one).
+  std::string appData;
+  bool programDirWritable = false;
 };
 
 struct PortPlaces {
@@ -23,7 +27,10 @@ struct PortPlaces {
 bool IsDataTree(const std::string& dir);
 // The environment of this process.
 PortEnvironment CurrentEnvironment();
-// Chooses the places; false with *error naming every place looked in.
+// Chooses the places; false with *error naming every place looked in. On
+// Windows (places_win32.cpp) a data tree in the program's folder plays from
+// there, saving beside it when the folder is writable (portable) and in
+// %APPDATA%\KXS otherwise (installed).
 bool FindPlaces(const PortOptions& options, const PortEnvironment& env, PortPlaces* places, std::string* error);
 // mkdir -p, new folders private to the player.
 bool MakeFolders(const std::string& path);
