@@ -51,8 +51,8 @@ TEST_F(DataOverlayTest, TheOverlaysFilesStandInForTheTreesOwn) {
 // The start-up choice: the player's known choice first, then the locale's
 // language, then Korean; the texts and the data files follow it together.
 TEST_F(DataOverlayTest, TheStartLanguageSetsTextsAndDataFilesAlike) {
-  PlatformSetFileRoots(tree.c_str(), nullptr);
-  const std::string english = (tree / "en/data/main.kxg").string(), korean = (tree / "data/main.kxg").string();
+  PlatformSetFileRoots(tree.string().c_str(), nullptr);
+  const std::string english = tree.string() + "/en/data/main.kxg", korean = tree.string() + "/data/main.kxg";
   struct Case {
     const char* choice;
     const char* locale;

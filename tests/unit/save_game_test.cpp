@@ -117,21 +117,25 @@ TEST_F(SaveGameTest, LoadRefusalsChangeNothing) {
   std::filesystem::create_directory(SaveFilePath);
   LoadGame();
   EXPECT_EQ(LastBox(), "File Error | 저장되어 있는 데이타가 없습니다");
+#ifndef _WIN32  // a file that fails to read: Linux's /proc has one
   // A file that is there but fails to read is no missing save.
   std::filesystem::remove(SaveFilePath);
   std::filesystem::create_symlink("/proc/self/mem", SaveFilePath);
   LoadGame();
   EXPECT_EQ(LastBox(), "File Error | 저장된 화일을 읽을수 없습니다");
   EXPECT_EQ(DayCount, 7);
+#endif
 }
 
 TEST_F(SaveGameTest, LeftoversAtTheTemporaryNameNeverBlockSaving) {
   std::filesystem::create_directory("cur/kxs.sav.tmp");
   SaveGame();
   EXPECT_EQ(LastBox(), "알림 | 저장했습니다");
+#ifndef _WIN32  // Windows has no named pipes in its folders
   ASSERT_EQ(mkfifo("cur/kxs.sav.tmp", 0600), 0);
   SaveGame();
   EXPECT_EQ(LastBox(), "알림 | 저장했습니다");
+#endif
   std::filesystem::create_directories("cur/kxs.sav.tmp/inside");
   DayCount = 41;
   SaveGame();
