@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Set-up and commands of KXS on Debian 12. Every command first installs what
 # is missing (apt-get, through sudo when not root) and builds.
 #   ./run.sh play    build, make the data tree, start the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The application shell: start-up, the frame loop, the window procedure,
 // the notices.
 #pragma once
@@ -47,4 +48,3 @@ extern bool WindowDestroyed;
 int32_t WindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
 void DebugKeys(int32_t keyCode);
 void ShowNotice();
-

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The language the game plays in, chosen once before start-up.
 #include <cstring>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/notice.h"
 
 #include "app/app.h"
@@ -20,8 +21,10 @@ const NoticeEntry Notices[] = {
     {NoticeHire, nullptr, "'_'", BoxYesNo, HirePerson, true},
     {NoticeDayReport, "", "", BoxOk, DayReport, true},
     {NoticeNoStaffForDinner, TrMark("회식을 할 필요가 없습니다"), "(_)", BoxOk, nullptr, true},
-    {NoticeProductionPlan, TrMark("이 내용으로 자체제작을 하시겠습니까"), "'_'", BoxYesNo, ProductionPlanFollowUp, true},
-    {NoticeVictory, TrMark("축하합니다. 당신의 회사가 재계 1위를 차지하였습니다"), TrMark("축하메세지"), BoxOk, VictoryFollowUp, true},
+    {NoticeProductionPlan, TrMark("이 내용으로 자체제작을 하시겠습니까"), "'_'", BoxYesNo, ProductionPlanFollowUp,
+     true},
+    {NoticeVictory, TrMark("축하합니다. 당신의 회사가 재계 1위를 차지하였습니다"), TrMark("축하메세지"), BoxOk,
+     VictoryFollowUp, true},
     {NoticeNewGame, TrMark("새롭게 게임을 하시겠습니까?"), TrMark("알림"), BoxYesNo, NewGameFollowUp, true},
     {NoticeLoadGame, "", "", BoxOk, LoadGameFollowUp, true},
     {NoticeSaveGame, "", "", BoxOk, SaveGameFollowUp, true},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Notices: a screen stores a one-byte NoticeCode, stops itself and posts
 // WM_USER + 1 (PostNotice, screens/screen.h); ShowNotice shows the matching
 // message box and performs the code's follow-up.
@@ -14,9 +15,9 @@ struct NoticeEntry {
   NoticeId code;
   const char* textUtf8;  // nullptr: the box shows MessageText; "" : no box
   const char* captionUtf8;
-  int style;             // BoxOk, BoxYesNo, BoxOk | BoxIconStop
+  int style;  // BoxOk, BoxYesNo, BoxOk | BoxIconStop
   NoticeFollowUp followUp;
-  bool resumesScreens;   // sets ScreenRunning = 1 afterwards
+  bool resumesScreens;  // sets ScreenRunning = 1 afterwards
 };
 
 // The entry of a code, or nullptr for a code outside the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/notice_followups.h"
 
 #include "app/save_game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The follow-ups of the notices, one per code that has one.
 #pragma once
 

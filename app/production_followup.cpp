@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // NoticeProductionPlan answered Yes: the production plan, then the day the
 // planning screen already chose. The dialog lets the screens run again when
 // it closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saving and loading the one saved game, with the player's message boxes.
 #include "app/save_game.h"
 
@@ -24,10 +25,12 @@ namespace {
 constexpr const char* SaveTempPath = "cur/kxs.sav.tmp";
 constexpr const char* FileErrorCaption = "File Error";
 
-SaveImage Image;  // one save file's worth; too large for comfort on the stack
+SaveImage Image;         // one save file's worth; too large for comfort on the stack
 SaveImage CheckedImage;  // a file only checked, never applied
 
-void FileErrorBox(const char* utf8) { PlatformMessageBox(WansungText(Tr(utf8)), WansungText(Tr(FileErrorCaption)), BoxOk); }
+void FileErrorBox(const char* utf8) {
+  PlatformMessageBox(WansungText(Tr(utf8)), WansungText(Tr(FileErrorCaption)), BoxOk);
+}
 
 constexpr const char* SaveSpareTempPath = "cur/kxs.sav.new";
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one saved game, cur/kxs.sav: the follow-ups of NoticeSaveGame and
 // NoticeLoadGame. Both report in message boxes of their own.
 #pragma once

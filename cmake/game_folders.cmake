@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The game's folders as libraries, shared by the main build and the fuzz
 # build. Each game folder is one static library that links exactly the
 # folders its row of the folder table in docs/architecture.md names, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The templates of the resource script hold their texts in UTF-8, marked
 // for the catalogue; the platform runs a copy in the current language, in
 // Wansung. The copy is made on first use and again when the language

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's modal dialogs: their templates (the resource script) and their
 // procedures.
 #pragma once

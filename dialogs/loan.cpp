@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The loan dialog (resource 105). Input outside the bank's terms closes it
 // without a word; a granted loan is booked (BookLoan, sim/) and confirmed in
 // a box. Text that is no number reads as 0, and the terms decide.
@@ -52,8 +53,8 @@ void InitLoan(DialogWindow* dialog) {
 void Book(int32_t amount, int32_t months) {
   const int32_t booked = BookLoan(amount, months);
   char text[128];
-  std::snprintf(text, sizeof text, WansungText(Tr(u8"대출금(%d) 기간(%d달)으로 대출되었습니다")), static_cast<int>(booked),
-                static_cast<int>(months));
+  std::snprintf(text, sizeof text, WansungText(Tr(u8"대출금(%d) 기간(%d달)으로 대출되었습니다")),
+                static_cast<int>(booked), static_cast<int>(months));
   PlatformMessageBox(text, "^.^", BoxOk);
 }
 
@@ -75,8 +76,8 @@ bool ConfirmLoan(DialogWindow* dialog) {
 }  // namespace
 
 const DialogTemplate LoanTemplate = {
-    105, 0, 0, 146, 134, true, "System", 10, 8, 16,
-    LoanControls, static_cast<int>(sizeof LoanControls / sizeof LoanControls[0]),
+    105,      0,  0, 146, 134,          true,
+    "System", 10, 8, 16,  LoanControls, static_cast<int>(sizeof LoanControls / sizeof LoanControls[0]),
 };
 
 bool ReadAmount(const char* text, int32_t* value) {

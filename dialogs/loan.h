@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bank's two dialogs: the loan (resource 105: amount and term) and the
 // repayment (resource 106: amount). Both read the amounts, call the bank's
 // rule (sim/) and confirm what it did in a box.

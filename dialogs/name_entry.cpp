@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The name dialog's procedure: OK stores both names into the player's
 // company, Cancel goes back to the main menu.
 #include "dialogs/name_entry.h"

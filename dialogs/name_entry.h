@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The name and company entry dialog (resource 101), opened for every new
 // game: the player's name and the company's name, typed as Wansung.
 #pragma once

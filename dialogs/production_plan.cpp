@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Resource 110, the production plan, and its procedure. Sizes are dialog
 // units; the base units are those of the System font (8 x 16 pixels), so
 // the dialog is 254 x 130 pixels, centred.
@@ -52,8 +53,18 @@ bool Confirm(DialogWindow* dialog) {
 }  // namespace
 
 const DialogTemplate ProductionPlanTemplate = {
-    110, 0, 0, 127, 65, true, "System", 10, 8, 16,
-    ProductionPlanControls, static_cast<int>(sizeof ProductionPlanControls / sizeof ProductionPlanControls[0]),
+    110,
+    0,
+    0,
+    127,
+    65,
+    true,
+    "System",
+    10,
+    8,
+    16,
+    ProductionPlanControls,
+    static_cast<int>(sizeof ProductionPlanControls / sizeof ProductionPlanControls[0]),
 };
 
 bool ReadPlanDays(const char* text, int16_t* days) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The production plan (resource 110): the number of days an in-house
 // production may take; OK starts it as the player's job.
 #pragma once

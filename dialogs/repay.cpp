@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The repayment dialog (resource 106). The bank caps a repayment by the debt
 // and by the money on hand (RepayLoan, sim/); text that is no number reads
 // as 0 and repays nothing, with its message; a negative entry or one beyond
@@ -40,8 +41,18 @@ bool ConfirmRepay(DialogWindow* dialog) {
 }  // namespace
 
 const DialogTemplate RepayTemplate = {
-    106, 0, 0, 147, 61, true, "System", 10, 8, 16,
-    RepayControls, static_cast<int>(sizeof RepayControls / sizeof RepayControls[0]),
+    106,
+    0,
+    0,
+    147,
+    61,
+    true,
+    "System",
+    10,
+    8,
+    16,
+    RepayControls,
+    static_cast<int>(sizeof RepayControls / sizeof RepayControls[0]),
 };
 
 bool RepayDialog(DialogWindow* dialog, DialogMessage message, int id) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Resource 101: the name and company entry dialog. Sizes are dialog units;
 // the base units are those Windows measures for Trebuchet MS at 10 points on
 // a 96 dpi screen (13 pixel cells): 7 pixels average width, 16 pixels
@@ -20,6 +21,16 @@ const DialogControl NameEntryControls[] = {
 }  // namespace
 
 const DialogTemplate NameEntryTemplate = {
-    101, 60, 50, 153, 69, false, "Trebuchet MS", 10, 7, 16,
-    NameEntryControls, static_cast<int>(sizeof NameEntryControls / sizeof NameEntryControls[0]),
+    101,
+    60,
+    50,
+    153,
+    69,
+    false,
+    "Trebuchet MS",
+    10,
+    7,
+    16,
+    NameEntryControls,
+    static_cast<int>(sizeof NameEntryControls / sizeof NameEntryControls[0]),
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The resource script: every dialog template with the procedure that runs it.
 #pragma once
 

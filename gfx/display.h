@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The display device: the one full-screen 640x480 8-bit display with one back
 // buffer and one 256-entry palette. Screens compose in system-memory frames
 // and hand them to Present; the frame loop then flips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Frame buffers, the drawing primitives and the software cursor. All drawing
 // happens in system memory in 8-bit palette indices; a FrameBuffer is a full
 // 640x480 screen with row stride 640, smaller images are packed (stride =
@@ -26,8 +27,7 @@ void CopyDwords(uint8_t* destination, const uint8_t* source, int32_t dwordCount)
 // stride, so the pixels that remain are the ones that would be there unclipped.
 void SaveRect(const uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, uint8_t* packed);
 void PutRect(uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t* packed);
-void PutRectKeyed(uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t* packed,
-                  uint8_t key);
+void PutRectKeyed(uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t* packed, uint8_t key);
 
 // The software cursor. The mouse position lives here because the cursor is
 // drawn at it; the window procedure writes it.

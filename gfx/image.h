@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's pictures: ".kxg" files, which are 256-colour PCX images (one
 // plane of 8 bits, run-length coded, palette at the end of the file).
 #pragma once

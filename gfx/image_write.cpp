@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <cstdio>
 #include <string>
 
@@ -32,7 +33,7 @@ std::vector<uint8_t> EncodeImage(const uint8_t* pixels, int width, int height, c
   PutInt16(&out, 10, height - 1);
   PutInt16(&out, 12, 72);
   PutInt16(&out, 14, 72);
-  out[65] = 1;  // planes
+  out[65] = 1;                // planes
   PutInt16(&out, 66, width);  // bytes per line: no padding to skip
   PutInt16(&out, 68, 1);      // colour palette
   for (int y = 0; y < height; ++y) EncodeRow(pixels + static_cast<long>(y) * width, width, &out);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <cassert>
 #include <cstring>
 
@@ -50,8 +51,7 @@ void PutRect(uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, con
   }
 }
 
-void PutRectKeyed(uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t* packed,
-                  uint8_t key) {
+void PutRectKeyed(uint8_t* frame, int16_t x1, int16_t y1, int16_t x2, int16_t y2, const uint8_t* packed, uint8_t key) {
   ClippedRect c;
   if (!ClipRect(x1, y1, x2, y2, &c)) return;
   for (int r = 0; r < c.rows; ++r) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/box_rules.h"
 
 #include "platform/field_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rules of a message box, the same on every backend: what its style
 // means, its buttons and their answers, what each key answers, how much of
 // its texts it shows and in which lines, and the answer when it cannot be
@@ -37,12 +38,12 @@ int BoxButtonAnswer(BoxStyle style, int index);
 int BoxDismissAnswer(BoxStyle style);
 
 enum BoxKey {
-  BoxKeyEnter,   // Enter and the keypad's Enter
+  BoxKeyEnter,  // Enter and the keypad's Enter
   BoxKeySpace,
   BoxKeyEscape,
-  BoxKeyYes,     // Y
-  BoxKeyNo,      // N
-  BoxKeyNext,    // Tab and the arrows
+  BoxKeyYes,   // Y
+  BoxKeyNo,    // N
+  BoxKeyNext,  // Tab and the arrows
 };
 constexpr int BoxKeyCount = BoxKeyNext + 1;
 

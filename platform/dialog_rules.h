@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rules of a running dialog, the same on every backend: which templates
 // run, where the dialog and its controls stand in pixels, its font size, the
 // texts its controls hold, the focus and what Enter and Escape send. The
@@ -39,8 +40,7 @@ int DialogFontPixels(const DialogTemplate* dialogTemplate);
 // template puts it, or centred (when it asks to be, or when the screen is a
 // window of the dialog's own), no larger than the screen inside the frame,
 // moved as a whole so that its frame stays on the screen.
-DialogRect DialogClientRect(const DialogTemplate* dialogTemplate, int screenWidth, int screenHeight,
-                            bool centred);
+DialogRect DialogClientRect(const DialogTemplate* dialogTemplate, int screenWidth, int screenHeight, bool centred);
 // A control's rectangle, relative to the client area.
 DialogRect DialogControlRect(const DialogTemplate* dialogTemplate, int index);
 

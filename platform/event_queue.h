@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's input queue for the backends that gather input themselves (the
 // desktop's and the browser's; the headless backend hands over its script's
 // events exactly as written). One queue per process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text of a dialog's edit field, for every backend: Wansung bytes of at
 // most the field's byte limit, edited and cut only at character boundaries
 // (the rule of platform/wansung.h).

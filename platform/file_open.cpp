@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one way a game file is opened. Only a regular file is ever read: a
 // named pipe, a device or a folder under a game file's name would make the
 // game wait for ever or read nonsense, so it is refused as if the file were
@@ -84,8 +85,7 @@ std::FILE* PlatformOpenFile(const char* path, const char* mode) {
   }
   struct stat info;
   const int shape = fcntl(fd, F_GETFL);
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || shape < 0 ||
-      fcntl(fd, F_SETFL, shape & ~O_NONBLOCK) != 0) {
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || shape < 0 || fcntl(fd, F_SETFL, shape & ~O_NONBLOCK) != 0) {
     close(fd);
     errno = ENOENT;
     return nullptr;

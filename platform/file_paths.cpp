@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one mapping from the game's file names to paths. The player's own
 // files are the save and its temporary twin; everything else is read-only
 // data of the tree, taken from its overlay (a language's folder) where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // fsync of a written file and of the folder that holds its new name: a
 // rename alone may reach the disk before the bytes it names, so that a
 // power cut leaves an empty file under the old name. (Windows:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows: a written file's bytes reach the disk by FlushFileBuffers, and
 // the replacing move is written through; a folder needs no sync of its own.
 #ifdef _WIN32

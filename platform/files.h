@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the game's files are on this machine, and writing them durably.
 // The game names its files as the data tree names them ("data/han.fnt",
 // "cur/kxs.sav"); every open of a game file goes through PlatformFilePath.

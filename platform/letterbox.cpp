@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/letterbox.h"
 
 // The largest rectangle of the picture's proportions in the drawable, centred.
@@ -34,16 +35,15 @@ Letterbox FillPicture(int outputWidth, int outputHeight, int logicalWidth, int l
   if (logicalWidth <= 0 || logicalHeight <= 0 || outputWidth <= 0 || outputHeight <= 0) {
     return Letterbox{0, 0, outputWidth, outputHeight, 0};
   }
-  Letterbox box = Centred(Proportional(outputWidth, outputHeight, logicalWidth, logicalHeight), outputWidth,
-                          outputHeight);
+  Letterbox box =
+      Centred(Proportional(outputWidth, outputHeight, logicalWidth, logicalHeight), outputWidth, outputHeight);
   box.scale = (box.height + logicalHeight - 1) / logicalHeight;
   return box;
 }
 
 static int Clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
-bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py,
-                        int* x, int* y) {
+bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py, int* x, int* y) {
   const long dx = long(px) - box.x, dy = long(py) - box.y;
   const bool inside = dx >= 0 && dy >= 0 && dx < box.width && dy < box.height;
   const long lx = box.width > 0 ? (dx >= 0 ? dx * logicalWidth / box.width : -1) : 0;

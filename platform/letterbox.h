@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where a logical picture lands in a drawable of another size: the largest
 // whole-number scale that fits, centred; when even 1x does not fit, the
 // largest rectangle of the picture's proportions. For the backends that
@@ -17,5 +18,4 @@ Letterbox FillPicture(int outputWidth, int outputHeight, int logicalWidth, int l
 
 // A drawable pixel to a logical pixel. False when the point lies on the bars
 // (or outside); the result is then clamped to the picture.
-bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py,
-                        int* x, int* y);
+bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py, int* x, int* y);

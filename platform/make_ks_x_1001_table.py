@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes platform/ks_x_1001_table.cpp: the Unicode character of every
 # two-byte Wansung code (KS X 1001, both bytes 0xA1..0xFE), read from the C
 # library's own EUC-KR converter. Run once on Linux; the table is committed,

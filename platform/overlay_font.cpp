@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // 8x16 glyphs of the printable ASCII characters 0x20..0x7E, one byte per row,
 // most significant bit leftmost. Taken from GNU Unifont 15 (dual licensed GPL-2+
 // with the font embedding exception, and SIL OFL 1.1).

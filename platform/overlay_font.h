@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A small built-in ASCII font for text that the platform writes itself.
 #pragma once
 

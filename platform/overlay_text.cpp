@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/overlay_font.h"
 #include "platform/palette_expand.h"
 #include "platform/platform.h"

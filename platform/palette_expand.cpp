@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/palette_expand.h"
 
 #include <bit>
@@ -66,8 +67,8 @@ static void ExpandRowN(const uint8_t* src, int width, const uint32_t* lut, uint3
   }
 }
 
-void ExpandPicture(const uint8_t* src, int srcPitch, int width, int height, const PaletteLut& lut,
-                   uint32_t* dst, int dstPitch, int scale) {
+void ExpandPicture(const uint8_t* src, int srcPitch, int width, int height, const PaletteLut& lut, uint32_t* dst,
+                   int dstPitch, int scale) {
   for (int y = 0; y < height; ++y) {
     const uint8_t* row = src + static_cast<long>(y) * srcPitch;
     uint32_t* out = dst + static_cast<long>(y) * scale * dstPitch;

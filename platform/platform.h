@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the game asks of the operating system. This header is the whole
 // interface; each backend (platform/sdl/, platform/web/, platform/headless/)
 // implements it, and exactly one is linked into each program. What the
@@ -50,11 +51,11 @@ const char* PlatformLastError();
 
 enum PlatformEventType {
   PlatformEventNone = 0,
-  PlatformEventMouseMove,      // x, y in 640x480 pixels
-  PlatformEventLeftButtonUp,   // x, y in 640x480 pixels
-  PlatformEventKeyDown,        // key: virtual-key code
-  PlatformEventActivate,       // active: 1 gained, 0 lost
-  PlatformEventClose,          // the user closed the window
+  PlatformEventMouseMove,     // x, y in 640x480 pixels
+  PlatformEventLeftButtonUp,  // x, y in 640x480 pixels
+  PlatformEventKeyDown,       // key: virtual-key code
+  PlatformEventActivate,      // active: 1 gained, 0 lost
+  PlatformEventClose,         // the user closed the window
 };
 
 struct PlatformEvent {
@@ -146,21 +147,21 @@ enum DialogControlFlags {
 };
 
 struct DialogControl {
-  int id;                  // -1 for a static without an id
+  int id;  // -1 for a static without an id
   DialogControlKind kind;
-  const char* text;        // Wansung; the initial text
-  int x, y, width, height; // dialog units
-  int flags;               // DialogControlFlags
-  int maxBytes;            // edit fields: the most bytes of text it takes (0: 255)
+  const char* text;         // Wansung; the initial text
+  int x, y, width, height;  // dialog units
+  int flags;                // DialogControlFlags
+  int maxBytes;             // edit fields: the most bytes of text it takes (0: 255)
 };
 
 struct DialogTemplate {
-  int id;                  // the resource id (101, 105, 106, 110)
-  int x, y, width, height; // dialog units
-  bool centred;            // centred on the screen instead of at x, y
+  int id;                   // the resource id (101, 105, 106, 110)
+  int x, y, width, height;  // dialog units
+  bool centred;             // centred on the screen instead of at x, y
   const char* fontName;
   int fontPoints;
-  int baseUnitX, baseUnitY; // the font's average character width and height in pixels
+  int baseUnitX, baseUnitY;  // the font's average character width and height in pixels
   const DialogControl* controls;
   int controlCount;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/virtual_keys.h"
 
 namespace {
@@ -8,8 +9,8 @@ constexpr int UsageKeypad1 = 0x59, UsageKeypad0 = 0x62;
 
 struct NamedKey {
   int usage;
-  const char* name;   // the browser's
-  int character;      // what it types on a US layout, 0 for none
+  const char* name;  // the browser's
+  int character;     // what it types on a US layout, 0 for none
   int virtualKey;
 };
 
@@ -17,22 +18,54 @@ struct NamedKey {
 // follow in runs. Alt is missing on purpose: with what it is pressed with it
 // is a system key, which the game never sees.
 const NamedKey NamedKeys[] = {
-    {0x28, "Enter", '\r', 13},         {0x29, "Escape", 27, 27},         {0x2A, "Backspace", '\b', 8},
-    {0x2B, "Tab", '\t', 9},            {0x2C, "Space", ' ', 32},         {0x2D, "Minus", '-', 189},
-    {0x2E, "Equal", '=', 187},         {0x2F, "BracketLeft", '[', 219},  {0x30, "BracketRight", ']', 221},
-    {0x31, "Backslash", '\\', 220},    {0x33, "Semicolon", ';', 186},    {0x34, "Quote", '\'', 222},
-    {0x35, "Backquote", '`', 192},     {0x36, "Comma", ',', 188},        {0x37, "Period", '.', 190},
-    {0x38, "Slash", '/', 191},         {0x39, "CapsLock", 0, 20},        {0x46, "PrintScreen", 0, 44},
-    {0x47, "ScrollLock", 0, 145},      {0x48, "Pause", 0, 19},           {0x49, "Insert", 0, 45},
-    {0x4A, "Home", 0, 36},             {0x4B, "PageUp", 0, 33},          {0x4C, "Delete", 127, 46},
-    {0x4D, "End", 0, 35},              {0x4E, "PageDown", 0, 34},        {0x4F, "ArrowRight", 0, 39},
-    {0x50, "ArrowLeft", 0, 37},        {0x51, "ArrowDown", 0, 40},       {0x52, "ArrowUp", 0, 38},
-    {0x53, "NumLock", 0, 144},         {0x54, "NumpadDivide", 0, 111},   {0x55, "NumpadMultiply", 0, 106},
-    {0x56, "NumpadSubtract", 0, 109},  {0x57, "NumpadAdd", 0, 107},      {0x58, "NumpadEnter", 0, 13},
-    {0x63, "NumpadDecimal", 0, 110},   {0x65, "ContextMenu", 0, 93},     {0x90, "Lang1", 0, 0x15},
-    {0x90, "HangulMode", 0, 0x15},     {0x91, "Lang2", 0, 0x19},         {0x91, "Hanja", 0, 0x19},
-    {0xE0, "ControlLeft", 0, 17},      {0xE1, "ShiftLeft", 0, 16},       {0xE3, "MetaLeft", 0, 91},
-    {0xE4, "ControlRight", 0, 17},     {0xE5, "ShiftRight", 0, 16},      {0xE7, "MetaRight", 0, 92},
+    {0x28, "Enter", '\r', 13},
+    {0x29, "Escape", 27, 27},
+    {0x2A, "Backspace", '\b', 8},
+    {0x2B, "Tab", '\t', 9},
+    {0x2C, "Space", ' ', 32},
+    {0x2D, "Minus", '-', 189},
+    {0x2E, "Equal", '=', 187},
+    {0x2F, "BracketLeft", '[', 219},
+    {0x30, "BracketRight", ']', 221},
+    {0x31, "Backslash", '\\', 220},
+    {0x33, "Semicolon", ';', 186},
+    {0x34, "Quote", '\'', 222},
+    {0x35, "Backquote", '`', 192},
+    {0x36, "Comma", ',', 188},
+    {0x37, "Period", '.', 190},
+    {0x38, "Slash", '/', 191},
+    {0x39, "CapsLock", 0, 20},
+    {0x46, "PrintScreen", 0, 44},
+    {0x47, "ScrollLock", 0, 145},
+    {0x48, "Pause", 0, 19},
+    {0x49, "Insert", 0, 45},
+    {0x4A, "Home", 0, 36},
+    {0x4B, "PageUp", 0, 33},
+    {0x4C, "Delete", 127, 46},
+    {0x4D, "End", 0, 35},
+    {0x4E, "PageDown", 0, 34},
+    {0x4F, "ArrowRight", 0, 39},
+    {0x50, "ArrowLeft", 0, 37},
+    {0x51, "ArrowDown", 0, 40},
+    {0x52, "ArrowUp", 0, 38},
+    {0x53, "NumLock", 0, 144},
+    {0x54, "NumpadDivide", 0, 111},
+    {0x55, "NumpadMultiply", 0, 106},
+    {0x56, "NumpadSubtract", 0, 109},
+    {0x57, "NumpadAdd", 0, 107},
+    {0x58, "NumpadEnter", 0, 13},
+    {0x63, "NumpadDecimal", 0, 110},
+    {0x65, "ContextMenu", 0, 93},
+    {0x90, "Lang1", 0, 0x15},
+    {0x90, "HangulMode", 0, 0x15},
+    {0x91, "Lang2", 0, 0x19},
+    {0x91, "Hanja", 0, 0x19},
+    {0xE0, "ControlLeft", 0, 17},
+    {0xE1, "ShiftLeft", 0, 16},
+    {0xE3, "MetaLeft", 0, 91},
+    {0xE4, "ControlRight", 0, 17},
+    {0xE5, "ShiftRight", 0, 16},
+    {0xE7, "MetaRight", 0, 92},
 };
 constexpr int NamedKeyCount = int(sizeof NamedKeys / sizeof NamedKeys[0]);
 
@@ -69,8 +102,8 @@ int RunVirtualKey(int usage) {
 }
 
 // The usages that have a name: the runs first, then the named keys.
-constexpr int RunUsages[][2] = {{UsageA, Usage0}, {UsageF1, UsageF12}, {UsageF13, UsageF24},
-                                {UsageKeypad1, UsageKeypad0}};
+constexpr int RunUsages[][2] = {
+    {UsageA, Usage0}, {UsageF1, UsageF12}, {UsageF13, UsageF24}, {UsageKeypad1, UsageKeypad0}};
 
 }  // namespace
 

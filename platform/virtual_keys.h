@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Keys as the Windows virtual-key codes the game compares, for the backends
 // that read keys of another kind: by their place (a USB usage of the
 // keyboard page, which SDL's scancodes are), by the character a key types

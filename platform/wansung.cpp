@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/wansung.h"
 
 #include <algorithm>
@@ -87,8 +88,11 @@ std::string DecodeWansung(const char* text, size_t length) {
 int Utf8SequenceLength(const char* text, size_t remaining) {
   if (!text || remaining == 0) return 0;
   const uint8_t first = uint8_t(text[0]);
-  const int length = first < 0x80 ? 1 : first >= 0xC2 && first <= 0xDF ? 2 : first >= 0xE0 && first <= 0xEF ? 3
-                                                                        : first >= 0xF0 && first <= 0xF4 ? 4 : 0;
+  const int length = first < 0x80                     ? 1
+                     : first >= 0xC2 && first <= 0xDF ? 2
+                     : first >= 0xE0 && first <= 0xEF ? 3
+                     : first >= 0xF0 && first <= 0xF4 ? 4
+                                                      : 0;
   if (length == 0 || size_t(length) > remaining) return 1;
   for (int i = 1; i < length; ++i) {
     if ((uint8_t(text[i]) & 0xC0) != 0x80) return 1;

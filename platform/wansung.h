@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wansung (EUC-KR, KS X 1001) and UTF-8 for the texts of boxes and dialogs,
 // the same on every backend and without the C library's converter (the
 // browser and Windows builds have none).

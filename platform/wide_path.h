@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows only: a UTF-8 path as the wide-character path the system's file
 // calls take, so that a folder with Korean letters (a player's name in
 // %APPDATA%) opens. Invalid UTF-8 gives "" (which opens nothing).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes a compiled catalogue (a .mo file of msgfmt) as a C++ table of
 # CatalogueEntry, in the .mo's own order (msgfmt sorts the keys by bytes).
 # Run as: cmake -DMO=FILE.mo -DLANGUAGE=CODE -DOUT=FILE.cpp -P mo_to_cpp.cmake

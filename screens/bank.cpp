@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bank. It changes no money itself: it checks that a loan or a
 // repayment makes sense and opens its dialog, or posts a notice saying why
 // not. Any number of dialogs in one visit; only leaving passes a day.

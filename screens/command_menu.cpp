@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command menu. The office has drawn data/commbar.kxg onto its picture;
 // the menu holds the highlighted panel data/commbar1.kxg in ScratchFrame and
 // lays the row under the pointer over it.
@@ -19,8 +20,8 @@ constexpr NoticeId RowNotices[4] = {NoticeNewGame, NoticeLoadGame, NoticeSaveGam
 int16_t RowTop(int row) { return static_cast<int16_t>(MenuPanelTop + MenuRowHeight * (row - 1)); }
 
 void DrawRowHighlight(int row) {
-  PutRect(ComposeFrame, MenuPanelLeft, RowTop(row), MenuPanelRight, static_cast<int16_t>(RowTop(row) + MenuRowHeight - 1),
-          ScratchFrame + PanelWidth * MenuRowHeight * (row - 1));
+  PutRect(ComposeFrame, MenuPanelLeft, RowTop(row), MenuPanelRight,
+          static_cast<int16_t>(RowTop(row) + MenuRowHeight - 1), ScratchFrame + PanelWidth * MenuRowHeight * (row - 1));
 }
 
 // Acts on a clicked row; false when the frame ends here.

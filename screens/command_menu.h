@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command menu laid over the office: new game, load, save, a row not
 // supported yet, back to the office, quit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The contract market. The office has put data/info.kxg into BaseFrame; the
 // offers are drawn up afresh on every visit and the list stays until an
 // offer is confirmed or the return button is used, both of which cost a day.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The contract market: this visit's offers (BuildOffers, sim/), a list to
 // pick one from, and the negotiation that decides it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A day passes: the rivals' money moves one rival per frame, then in one
 // frame the player's day (sim/day.cpp). It ends in the office with the day
 // report, or in prison.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The company dinner. The office has put data/eat.kxg into BaseFrame and
 // checked that there is staff and money. The screen times itself with the
 // step timer's clock but leaves AnimState at 0; the mouse does nothing here.

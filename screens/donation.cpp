@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The nursing home: one second of its picture, then the donation, its report
 // and a day. The mouse does nothing here.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The intro: the pictures intro/intro000.kxg .. each with its own palette,
 // shown for the time intro/intro.dat gives. It takes no input.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The job agency. Every visit draws a few free persons as job seekers
 // (DrawJobSeekers, sim/); a click on one asks whether to hire them, and the
 // hire notice does it and takes them off the list. Leaving passes a day.
@@ -34,8 +35,8 @@ bool ValidSeeker(int32_t row) {
 
 void DrawSeekerList() {
   if (SeekerCount <= 0) {
-    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop, JohabText(Tr(u8"현재 구직자가 한명도 없습니다")), NoSeekerColour,
-             SeekerShadowColour);
+    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop, JohabText(Tr(u8"현재 구직자가 한명도 없습니다")),
+             NoSeekerColour, SeekerShadowColour);
     return;
   }
   DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(Tr(u8"이름            분류           희망월급")),
@@ -69,11 +70,16 @@ void AskToHire(int32_t row) {
 
 const char* CategoryName(int8_t category) {
   switch (category) {
-    case CategoryProgrammer: return JohabText(Tr(u8"프로그래머"));
-    case CategoryDesigner: return JohabText(Tr(u8"그래픽 디자이너"));
-    case CategorySales: return JohabText(Tr(u8"영업"));
-    case CategoryManagement: return JohabText(Tr(u8"관리"));
-    default: return JohabText(Tr(u8"불확실"));
+    case CategoryProgrammer:
+      return JohabText(Tr(u8"프로그래머"));
+    case CategoryDesigner:
+      return JohabText(Tr(u8"그래픽 디자이너"));
+    case CategorySales:
+      return JohabText(Tr(u8"영업"));
+    case CategoryManagement:
+      return JohabText(Tr(u8"관리"));
+    default:
+      return JohabText(Tr(u8"불확실"));
   }
 }
 
@@ -88,8 +94,8 @@ void FormatSeekerLine(int32_t index, char* text, size_t size) {
   const Person& p = Persons[index];
   // The widths count bytes: a syllable is two. The name field need not end
   // in a zero in a saved game, so it is read no further than its size.
-  std::snprintf(text, size, JohabText(Tr("%-10.*s %-15s %7d")), static_cast<int>(sizeof p.name), p.name, CategoryName(p.category),
-                static_cast<int>(p.salary));
+  std::snprintf(text, size, JohabText(Tr("%-10.*s %-15s %7d")), static_cast<int>(sizeof p.name), p.name,
+                CategoryName(p.category), static_cast<int>(p.salary));
 }
 
 void FormatHireQuestion(int32_t index) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The job agency: this visit's job seekers, drawn from the free persons, and
 // the question that hires one of them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "screens/main_menu.h"
 
 #include "gfx/display.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The title's main menu: new game, load game, an item not supported yet, quit.
 #pragma once
 

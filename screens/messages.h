@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window messages of the game, with the values Windows gives them, and
 // the game's own message queue that carries them to WindowProc. It lives
 // with the screens because they are what posts to it: the shell above only
@@ -20,10 +21,10 @@ enum : uint32_t {
 
 // The private messages that screens post to the game window.
 enum : uint32_t {
-  MsgNameDialog = WM_USER,        // dialog 101, name and company entry
-  MsgNotice = WM_USER + 1,        // the notice for the current NoticeCode
-  MsgLoanDialog = WM_USER + 3,    // dialog 105, loan
-  MsgRepayDialog = WM_USER + 4,   // dialog 106, repayment
+  MsgNameDialog = WM_USER,       // dialog 101, name and company entry
+  MsgNotice = WM_USER + 1,       // the notice for the current NoticeCode
+  MsgLoanDialog = WM_USER + 3,   // dialog 105, loan
+  MsgRepayDialog = WM_USER + 4,  // dialog 106, repayment
 };
 
 enum : int32_t {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The negotiation. The six pictures wait in ScratchFrame, one after the
 // other; the step timer counts states 1..5 (pictures 1..5 shown) and 100
 // (picture 6 shown), after which chance decides and a day passes.
@@ -66,7 +67,6 @@ void NegotiationScreen() {
   }
   const int next = AnimState + 1;
   ShowPicture(next);
-  StartStepTimer(next == NegotiationPictures ? LastPictureState : static_cast<int16_t>(next),
-                 NegotiationPictureDelay);
+  StartStepTimer(next == NegotiationPictures ? LastPictureState : static_cast<int16_t>(next), NegotiationPictureDelay);
   Display->Present(BaseFrame);
 }

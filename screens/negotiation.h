@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The negotiation over a confirmed offer: six pictures of 800 ms over the
 // office, then a draw against the company's bid odds.
 #pragma once

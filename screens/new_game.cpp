@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The new-game start screen: data/first.kxg with its start button, shown
 // after the name dialog. The button builds the world and opens the office.
 #include "screens/new_game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The office screen. Whoever enters it has put data/mo001.kxg into
 // BaseFrame with its palette, so it has no first-call step: it composes the
 // status frame, runs the bands' press animation and their actions.
@@ -87,8 +88,8 @@ void CommandMenuBand() {
   ScreenEntry = 1;
 }
 
-void (*const BandActions[BandCount])() = {TownMapBand, ContractBand, PlanningBand,
-                                          PersonnelBand, DinnerBand, CommandMenuBand};
+void (*const BandActions[BandCount])() = {TownMapBand,   ContractBand, PlanningBand,
+                                          PersonnelBand, DinnerBand,   CommandMenuBand};
 
 void RunBandTimer() {
   if (!StepTimerExpired()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The office, the hub of a game in progress: the command bar at the left
 // edge (the day strip and six bands) and the company's status at the top.
 #pragma once

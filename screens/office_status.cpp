@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The office's status: the company line, the money line with its icons, the
 // job line and the small picture of the staff at work.
 #include <cinttypes>
@@ -6,8 +7,8 @@
 #include "gfx/frame.h"
 #include "gfx/image.h"
 #include "screens/office.h"
-#include "text/font.h"
 #include "text/catalogue.h"
+#include "text/font.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -23,9 +24,7 @@ void LoadWorkPicture(int number) {
 
 }  // namespace
 
-void FormatMoneyText(int64_t money, char* text, size_t size) {
-  std::snprintf(text, size, "%" PRId64, money);
-}
+void FormatMoneyText(int64_t money, char* text, size_t size) { std::snprintf(text, size, "%" PRId64, money); }
 
 void FormatStatusLine1(char* text, size_t size) {
   const Company& player = Companies[PlayerCompany];

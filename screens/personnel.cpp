@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Personnel management. Entered from the office with its picture in
 // BaseFrame; the panel is laid over it once. Every action shows its box at
 // once, even one that had no effect. Leaving costs a day.
@@ -10,8 +11,8 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
-#include "text/font.h"
 #include "text/catalogue.h"
+#include "text/font.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -23,9 +24,9 @@ struct AreaRect {
 };
 
 const AreaRect Areas[] = {
-    {PersonnelClose, 263, 308, 383, 336},   {PersonnelPrevious, 399, 184, 421, 196},
-    {PersonnelNext, 399, 96, 421, 212},     {PersonnelPromote, 280, 229, 333, 250},
-    {PersonnelRetire, 360, 229, 413, 250},  {PersonnelRaise, 280, 265, 333, 286},
+    {PersonnelClose, 263, 308, 383, 336},  {PersonnelPrevious, 399, 184, 421, 196},
+    {PersonnelNext, 399, 96, 421, 212},    {PersonnelPromote, 280, 229, 333, 250},
+    {PersonnelRetire, 360, 229, 413, 250}, {PersonnelRaise, 280, 265, 333, 286},
     {PersonnelCut, 360, 265, 413, 286},
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Personnel management: a panel over the office that shows one employee at
 // a time, steps through the staff and applies the four personnel actions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Project planning. The office has put data/self.kxg into BaseFrame. Which
 // kind was clicked is not kept: the production is defined by its days alone.
 // Either way out, the return button or the question, passes a day.
@@ -7,8 +8,8 @@
 #include "gfx/frame.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
-#include "text/font.h"
 #include "text/catalogue.h"
+#include "text/font.h"
 #include "text/utf8.h"
 #include "world/world.h"
 

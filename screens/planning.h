@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Project planning: the six kinds of in-house production; a click on the
 // list asks whether to start one (NoticeProductionPlan), whose days the
 // production-plan dialog takes.

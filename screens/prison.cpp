@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The end of a game lost to the bank: the prison picture over the last
 // screen, two seconds of its sound, "Game Over", and the program closes.
 #include "gfx/display.h"
@@ -37,7 +38,8 @@ void PrisonScreen() {
     Display->FlipToGdi();
     ShowCursor(true);
     if (NoticeCode == NoticeNone) {
-      PlatformMessageBox(WansungText(Tr(u8"당신은 은행돈을 갚지 못해 감옥에 들어갑니다")), WansungText(Tr("Game Over")), BoxOk);
+      PlatformMessageBox(WansungText(Tr(u8"당신은 은행돈을 갚지 못해 감옥에 들어갑니다")), WansungText(Tr("Game Over")),
+                         BoxOk);
     }
     ShowCursor(false);
     PostGameMessage(WM_CLOSE);

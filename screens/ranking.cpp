@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The ranking board. The ranking is built once on entry; any click but the
 // return button flips between the top and the bottom twenty. Leaving goes
 // through the victory picture when the player's company is first, and a day

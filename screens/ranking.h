@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The ranking board: every company by money, twenty places a page.
 #pragma once
 

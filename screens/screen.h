@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The screen framework: one handler per screen, called once per frame while
 // it is current, and the conventions every screen shares.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every screen handler of the game. The one list below declares them and
 // names them for logs and replay scripts (screen_registry.cpp): a new
 // screen is one line here and its file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The start-up picture, shown until any key or click.
 #include "gfx/display.h"
 #include "gfx/frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The town map. The office has put the map into BaseFrame and left its own
 // palette on the display, so the map has no first-call step; a click on a
 // place either starts the walk there or goes straight back to the office.
@@ -14,10 +15,8 @@ int32_t WalkTargetX;
 int32_t WalkTargetY;
 
 const TownPlace TownPlaces[TownPlaceCount] = {
-    {{236, 129, 338, 175}, 282, 150, JobAgencyScreen},
-    {{218, 197, 280, 254}, 258, 220, BankScreen},
-    {{73, 249, 118, 300}, 99, 277, RankingScreen},
-    {{393, 394, 457, 446}, 0, 0, nullptr},
+    {{236, 129, 338, 175}, 282, 150, JobAgencyScreen}, {{218, 197, 280, 254}, 258, 220, BankScreen},
+    {{73, 249, 118, 300}, 99, 277, RankingScreen},     {{393, 394, 457, 446}, 0, 0, nullptr},
     {{224, 363, 273, 412}, 250, 383, DonationScreen},
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The town map and the walk from the office door to one of its places.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The victory picture: two seconds with the fanfare, then the congratulation
 // (its own sound follows the box) and a day passes. Play goes on.
 #include "gfx/display.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The walk: the figure goes one pixel a frame from the office door to the
 // chosen place, its eight pictures cycling, and hands over to ReturnScreen on
 // arrival. It takes no input; the pointer is not drawn.

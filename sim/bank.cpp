@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bank: its loans, their repayment and the months they run.
 #include "sim/cash.h"
 #include "sim/sim.h"

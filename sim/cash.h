@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A company's cash moves within the range of its field. A data file or a
 // saved game may put it at either end (the loader saturates what does not
 // fit), and a sum that wrapped round would turn the richest company

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The order of a day's rules: the rivals' walk, the player's day, and the
 // evening's report.
 #include "sim/sim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The player's job: how it starts, its daily progress and its evening settlement.
 #include "sim/cash.h"
 #include "sim/sim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The markets a visit draws afresh: the rivals' offers of work and the free
 // persons seeking a job.
 #include "sim/sim.h"

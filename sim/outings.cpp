@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The company dinner's bill and relief, and the donation to the nursing home.
 #include "sim/cash.h"
 #include "sim/sim.h"

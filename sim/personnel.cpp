@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The four actions of the personnel screen on one employee.
 #include "sim/sim.h"
 #include "world/world.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The business ranking: every company by money, richest first.
 #include <cstring>
 
@@ -42,6 +43,4 @@ void SortRanking(int32_t n) {
 }
 
 // By name, not by index: the sort has moved the entries.
-bool PlayerLeads() {
-  return std::strncmp(Ranking[0].name, Companies[PlayerCompany].name, sizeof Ranking[0].name) == 0;
-}
+bool PlayerLeads() { return std::strncmp(Ranking[0].name, Companies[PlayerCompany].name, sizeof Ranking[0].name) == 0; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rivals' daily walk of money and the removal of those that go bankrupt.
 #include <cstring>
 

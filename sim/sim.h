@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rules of the business world: the day, the rivals' money, bankruptcy,
 // the ranking, the markets of work and of job seekers, the running job, the
 // staff and the payroll, the bank, the dinner and the donation. They work on

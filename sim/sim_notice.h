@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The message boxes and sounds of the rules.
 #pragma once
 

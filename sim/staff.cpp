@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hiring, the daily pass over every person with the month-end payroll and
 // leave selection, and the release of those who leave.
 #include "sim/cash.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The folders include only what the folder table of docs/architecture.md
 # lets them, the table the build also takes each game library's links from:
 # a C++ source in a folder of the table includes ("DIR/...") only its own

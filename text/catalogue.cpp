@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The current language and lookups in the compiled catalogues: a bisection
 // over keys sorted by bytes, as msgfmt sorts them.
 #include "text/catalogue.h"

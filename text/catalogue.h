@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The language the player reads, and the game's texts in it. The game is
 // written in Korean; every other language is a catalogue (po/LANG.po) that
 // the build compiles into the program as a sorted table, so nothing is read

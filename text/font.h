@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's bitmap fonts and text drawing. Text is Johab: a byte below 0x80
 // is an 8x16 glyph of eng.fnt, a byte of 0x80 or above leads a two-byte
 // syllable that is composed from up to three partial 16x16 glyphs of han.fnt.
@@ -20,9 +21,9 @@ constexpr int FinalSets = 4;
 constexpr int InitialGlyphs = 20;
 constexpr int MedialGlyphs = 22;
 constexpr int FinalGlyphs = 28;
-constexpr int InitialBlockBytes = InitialSets * InitialGlyphs * GlyphBytes16;  // 5120
-constexpr int MedialBlockBytes = MedialSets * MedialGlyphs * GlyphBytes16;     // 2816
-constexpr int FinalBlockBytes = FinalSets * FinalGlyphs * GlyphBytes16;        // 3584
+constexpr int InitialBlockBytes = InitialSets * InitialGlyphs * GlyphBytes16;         // 5120
+constexpr int MedialBlockBytes = MedialSets * MedialGlyphs * GlyphBytes16;            // 2816
+constexpr int FinalBlockBytes = FinalSets * FinalGlyphs * GlyphBytes16;               // 3584
 constexpr int HanFontBytes = InitialBlockBytes + MedialBlockBytes + FinalBlockBytes;  // 11520
 constexpr int EngFontBytes = 256 * GlyphBytes8;                                       // 4096
 

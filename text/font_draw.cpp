@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Text drawing: one pass walks the Johab text, composes each syllable from
 // its partial glyphs and writes the set bits in TextColour. Glyphs are
 // clipped to the frame, so text can never write outside it.

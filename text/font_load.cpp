@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loading the two font files. A font is read whole and only a file of the
 // exact size is taken: a short file would leave glyphs undefined and a long
 // one is not a font of this game.
@@ -41,15 +42,15 @@ bool ReadExactFile(const char* path, uint8_t* buffer, long size) {
     return false;
   }
   if (got != static_cast<size_t>(size) || longer) {
-    std::snprintf(LoadError, sizeof LoadError, "%s: %s than a font of %ld bytes", path,
-                  longer ? "longer" : "shorter", size);
+    std::snprintf(LoadError, sizeof LoadError, "%s: %s than a font of %ld bytes", path, longer ? "longer" : "shorter",
+                  size);
     return false;
   }
   return true;
 }
 
 void Replace(uint8_t** buffer, uint8_t* fresh) {
-  delete[] *buffer;
+  delete[] * buffer;
   *buffer = fresh;
 }
 

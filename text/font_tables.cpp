@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How a Johab code picks its partial glyphs. The shape of each jamo depends
 // on its neighbours: the initial shrinks or moves up for vertical and mixed
 // vowels and for a final; the medial is shorter under a final and leaves
@@ -10,14 +11,14 @@ const uint8_t InitialGlyphOfField[32] = {
     0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,  // fields 0..20
 };
 const uint8_t MedialGlyphOfField[32] = {
-    0, 0, 0, 1, 2, 3, 4, 5,          // fields 3..7: ㅏ ㅐ ㅑ ㅒ ㅓ
-    0, 0, 6, 7, 8, 9, 10, 11,        // fields 10..15: ㅔ ㅕ ㅖ ㅗ ㅘ ㅙ
-    0, 0, 12, 13, 14, 15, 16, 17,    // fields 18..23: ㅚ ㅛ ㅜ ㅝ ㅞ ㅟ
-    0, 0, 18, 19, 20, 21, 0, 0,      // fields 26..29: ㅠ ㅡ ㅢ ㅣ
+    0, 0, 0,  1,  2,  3,  4,  5,   // fields 3..7: ㅏ ㅐ ㅑ ㅒ ㅓ
+    0, 0, 6,  7,  8,  9,  10, 11,  // fields 10..15: ㅔ ㅕ ㅖ ㅗ ㅘ ㅙ
+    0, 0, 12, 13, 14, 15, 16, 17,  // fields 18..23: ㅚ ㅛ ㅜ ㅝ ㅞ ㅟ
+    0, 0, 18, 19, 20, 21, 0,  0,   // fields 26..29: ㅠ ㅡ ㅢ ㅣ
 };
 const uint8_t FinalGlyphOfField[32] = {
-    0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,  // fields 2..17
-    0, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 0, 0,          // fields 19..29
+    0, 0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,  // fields 2..17
+    0, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 0,  0,                   // fields 19..29
 };
 
 // Pairs: without final, with final.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Conversion between the Korean character codes. The game keeps its own text
 // in Johab (drawn by its bitmap fonts); message boxes and dialogs show Wansung.
 #pragma once

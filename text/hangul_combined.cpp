@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Conversion between the combinational code types, through normalized indexes.
 #include <cstdint>
 

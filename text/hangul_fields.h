@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The combinational codes: bit 15 set, then three 5-bit fields (initial,
 // medial, final). Each combinational type gives the same jamo other field
 // values, so conversions go through normalized indexes: initial 0..19,
@@ -65,8 +66,12 @@ constexpr FieldDecoding MakeDecoding(const FieldEncoding& e) {
 
 // Field value -> normalized index (InvalidField where the type has no such value).
 inline constexpr FieldDecoding CombinedDecoding[6] = {
-    {}, MakeDecoding(CombinedEncoding[1]), MakeDecoding(CombinedEncoding[2]), MakeDecoding(CombinedEncoding[3]),
-    MakeDecoding(CombinedEncoding[4]), MakeDecoding(CombinedEncoding[5]),
+    {},
+    MakeDecoding(CombinedEncoding[1]),
+    MakeDecoding(CombinedEncoding[2]),
+    MakeDecoding(CombinedEncoding[3]),
+    MakeDecoding(CombinedEncoding[4]),
+    MakeDecoding(CombinedEncoding[5]),
 };
 
 constexpr int InitialField(uint16_t code) { return (code >> 10) & 31; }

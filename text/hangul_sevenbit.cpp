@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The seven-bit code: 51 jamo and 1317 syllables packed into lead bytes
 // 0x5F..0x7E. Most leads use the trail sequence 0x21, 0x23..0x7E (93 values,
 // 0x22 never a trail); leads 0x61..0x7A use 32 trails 0x40..0x5F.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Any code type to any other, for one character and for whole strings.
 #include <cstdint>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fixed tables of the code conversion, computed at compile time from the
 // characters themselves so that the source stays readable: a precomposed
 // syllable U+AC00 + (initial * 21 + medial) * 28 + final carries its three
@@ -88,12 +89,12 @@ constexpr std::string_view KscSyllables =
     "학한할핥함합핫항해핵핸핼햄햅햇했행햐향허헉헌헐헒험헙헛헝헤헥헨헬헴헵헷헹혀혁현혈혐협혓혔형혜혠"
     // C8
     "혤혭호혹혼홀홅홈홉홋홍홑화확환활홧황홰홱홴횃횅회획횐횔횝횟횡효횬횰횹횻후훅훈훌훑훔훗훙훠훤훨훰"
-    "훵훼훽휀휄휑휘휙휜휠휨휩휫휭휴휵휸휼흄흇흉흐흑흔흖흗흘흙흠흡흣흥흩희흰흴흼흽힁히힉힌힐힘힙힛힝"
-    ;
+    "훵훼훽휀휄휑휘휙휜휠휨휩휫휭휴휵휸휼흄흇흉흐흑흔흖흗흘흙흠흡흣흥흩희흰흴흼흽힁히힉힌힐힘힙힛힝";
 
 // The compatibility jamo of row 0xA4: 30 consonants, then 21 vowels.
-constexpr std::string_view KscJamo = "ㄱㄲㄳㄴㄵㄶㄷㄸㄹㄺㄻㄼㄽㄾㄿㅀㅁㅂㅃㅄㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ"
-                                     "ㅏㅐㅑㅒㅓㅔㅕㅖㅗㅘㅙㅚㅛㅜㅝㅞㅟㅠㅡㅢㅣ";
+constexpr std::string_view KscJamo =
+    "ㄱㄲㄳㄴㄵㄶㄷㄸㄹㄺㄻㄼㄽㄾㄿㅀㅁㅂㅃㅄㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ"
+    "ㅏㅐㅑㅒㅓㅔㅕㅖㅗㅘㅙㅚㅛㅜㅝㅞㅟㅠㅡㅢㅣ";
 
 // Every Hangul character here is three bytes of UTF-8 (U+3131..U+D7A3).
 constexpr char32_t CodePointAt(std::string_view text, int index) {
@@ -142,17 +143,35 @@ struct SevenBitPin {
   int entry;
 };
 constexpr SevenBitPin SevenBitPins[] = {
-    {"가", 0},   {"각", 1},    {"간", 2},    {"갇", 3},     {"갈", 4},     {"겸", 42},
-    {"꽤", 135}, {"즘", 967},  {"햇", 1246}, {"힐", 1314},  {"힘", 1315},  {"힛", 1316},
+    {"가", 0},   {"각", 1},   {"간", 2},    {"갇", 3},    {"갈", 4},    {"겸", 42},
+    {"꽤", 135}, {"즘", 967}, {"햇", 1246}, {"힐", 1314}, {"힘", 1315}, {"힛", 1316},
 };
 
 constexpr int FinalSimplicity(uint16_t johab) {
   const int finalIndex = CombinedDecoding[Johab].finals[FinalField(johab)];
   switch (finalIndex) {
-    case 0: return 0;
-    case 1: case 4: case 8: case 16: case 17: case 19: case 20: case 21: return 1;  // ㄱ ㄴ ㄹ ㅁ ㅂ ㅅ ㅆ ㅇ
-    case 2: case 7: case 22: case 23: case 24: case 25: case 26: case 27: return 2;  // ㄲ ㄷ ㅈ ㅊ ㅋ ㅌ ㅍ ㅎ
-    default: return 3;
+    case 0:
+      return 0;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 17:
+    case 19:
+    case 20:
+    case 21:
+      return 1;  // ㄱ ㄴ ㄹ ㅁ ㅂ ㅅ ㅆ ㅇ
+    case 2:
+    case 7:
+    case 22:
+    case 23:
+    case 24:
+    case 25:
+    case 26:
+    case 27:
+      return 2;  // ㄲ ㄷ ㅈ ㅊ ㅋ ㅌ ㅍ ㅎ
+    default:
+      return 3;
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wansung (KS C 5601 completion code) <-> Johab, one character at a time.
 #include <algorithm>
 #include <cstdint>

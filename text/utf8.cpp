@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // UTF-8 <-> Wansung and Johab with the conversion's own tables: syllables
 // decompose arithmetically into the three Johab fields, Wansung goes through
 // the syllable table, and the few symbol rows are listed here.
@@ -112,9 +113,12 @@ char32_t NextCodePoint(const std::string& text, size_t* p) {
     ++*p;
     return first;
   }
-  if (first >= 0xC2 && first <= 0xDF) length = 2, c = first & 0x1F;
-  else if (first >= 0xE0 && first <= 0xEF) length = 3, c = first & 0x0F;
-  else if (first >= 0xF0 && first <= 0xF4) length = 4, c = first & 0x07;
+  if (first >= 0xC2 && first <= 0xDF)
+    length = 2, c = first & 0x1F;
+  else if (first >= 0xE0 && first <= 0xEF)
+    length = 3, c = first & 0x0F;
+  else if (first >= 0xF0 && first <= 0xF4)
+    length = 4, c = first & 0x07;
   if (length == 0 || *p + length > text.size()) {
     ++*p;
     return NoCharacter;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // UTF-8 for the project's own needs: Korean literals are written in source as
 // readable UTF-8 and converted here; logs and tools print UTF-8.
 //

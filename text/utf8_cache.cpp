@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Converted literals, made once and kept for the life of the program. The
 // address of a literal finds its conversion at once; the text itself finds
 // it when the same literal sits at another address (another source file).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs: the game on the desktop. Started inside a data tree it reads and
 // saves there, as it always did; installed, it reads the tree beside its
 // program and keeps the save in the player's XDG data folder. The options

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs in the browser: the game on the web backend. The page prepares the
 // data tree and the saved game before main starts.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log-text] [--log FILE] SCRIPT
 // Runs the game on the headless backend, driven by a script.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The new game's world from the four data files.
 #include <cstdio>
 #include <cstring>

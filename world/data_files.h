@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text files that describe the starting world (data/corp.dat,
 // data/main.dat, data/bank.dat, face/man.dat), the intro's timing
 // (intro/intro.dat) and the status icons of the office.

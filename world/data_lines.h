@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Line-by-line reading of the game's text data files, the way the C library
 // reads a text-mode stream into an 80-byte buffer: at most 79 bytes a read,
 // up to and including a line feed, so a longer line is split across reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The notice selector and the shared text buffer of message boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "world/save_format.h"
 
 #include <cstring>
@@ -202,8 +203,7 @@ namespace {
 
 // Checks the lengths the counts give; on success tells the counts and
 // whether the job trailer follows.
-SaveReadResult CheckSaveLayout(const uint8_t* data, size_t size, size_t* companies, size_t* persons,
-                               bool* hasJob) {
+SaveReadResult CheckSaveLayout(const uint8_t* data, size_t size, size_t* companies, size_t* persons, bool* hasJob) {
   if (size < 1 || data[0] != Signature[0]) return SaveReadBadSignature;
   if (size < SaveHeaderBytes) return SaveReadBadLength;
   *companies = data[SaveHeaderBytes - 1];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The byte layout of the save file, apart from any file: the world as a save
 // image, the image as bytes, and back. All integers are little-endian;
 // records are written field by field with their padding bytes as zeros.
@@ -90,9 +91,9 @@ void EncodeSave(const SaveImage& image, std::vector<uint8_t>* bytes);
 
 enum SaveReadResult {
   SaveReadOk = 0,
-  SaveReadBadSignature = 1,     // the first byte is not 'K'
-  SaveReadBadLength = 2,        // shorter or longer than its counts require
-  SaveReadTooManyCompanies = 3, // more companies than the table holds
+  SaveReadBadSignature = 1,      // the first byte is not 'K'
+  SaveReadBadLength = 2,         // shorter or longer than its counts require
+  SaveReadTooManyCompanies = 3,  // more companies than the table holds
 };
 
 // Checks the whole of data and fills image only when it is a save file;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "gfx/image.h"
 #include "world/data_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "world/world.h"
 
 #include <cstring>
@@ -48,13 +49,20 @@ const char* JobTypeNameTable::operator[](int jobType) const {
   // Converted on first use, in the language chosen by then: the
   // conversion's caches are ready too.
   switch (jobType) {
-    case 0: return JohabText(Tr("사무용 소프트웨어 개발"));
-    case 1: return JohabText(Tr("교육용 소프트웨어 개발"));
-    case 2: return JohabText(Tr("인터넷 관련 소트웨어 개발"));
-    case 3: return JohabText(Tr("게임 개발"));
-    case 4: return JohabText(Tr("기타 소프트웨어 개발"));
-    case 5: return JohabText(Tr("그래픽 관련"));
-    default: return "";
+    case 0:
+      return JohabText(Tr("사무용 소프트웨어 개발"));
+    case 1:
+      return JohabText(Tr("교육용 소프트웨어 개발"));
+    case 2:
+      return JohabText(Tr("인터넷 관련 소트웨어 개발"));
+    case 3:
+      return JohabText(Tr("게임 개발"));
+    case 4:
+      return JohabText(Tr("기타 소프트웨어 개발"));
+    case 5:
+      return JohabText(Tr("그래픽 관련"));
+    default:
+      return "";
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The world of a game: every company, every person, the bank's and the
 // dinner's terms, the running job, the offers, the ranking, the calendar and
 // the shared person list. All of it lives in fixed global tables that exist
@@ -35,44 +36,44 @@ struct Company {
   char presidentName[50];  // the player's company only
   char name[53];           // rivals: at most 30 bytes; the player: at most 49
   int64_t money;
-  int32_t loanAmount;      // 0: no loan
-  int32_t loanMonths;      // months left; counts down while a loan runs
-  int32_t reserveA;        // read from the data file, used by no rule
-  int8_t bidOdds;          // a negotiation succeeds when rand() % bidOdds is 0; at least 1
-  uint8_t reserveB;        // read from the data file, used by no rule
+  int32_t loanAmount;  // 0: no loan
+  int32_t loanMonths;  // months left; counts down while a loan runs
+  int32_t reserveA;    // read from the data file, used by no rule
+  int8_t bidOdds;      // a negotiation succeeds when rand() % bidOdds is 0; at least 1
+  uint8_t reserveB;    // read from the data file, used by no rule
   int32_t staffCount;
-  int32_t workTicks;       // 0: no job; else a job runs (the office's frame counter, 1..60)
-  uint8_t isContract;      // 1: the job is a contract, 0: an in-house production
-  int32_t progress;        // percent; done at 100 or more
-  int32_t jobDays;         // days given for the job; at least 1 while a job runs
+  int32_t workTicks;   // 0: no job; else a job runs (the office's frame counter, 1..60)
+  uint8_t isContract;  // 1: the job is a contract, 0: an in-house production
+  int32_t progress;    // percent; done at 100 or more
+  int32_t jobDays;     // days given for the job; at least 1 while a job runs
 };
 
 struct Person {
   int8_t category;
-  int16_t employer;        // company index, -1 for none
-  uint8_t employed;        // 1: works for employer; 0: free
-  char name[51];           // at most 50 bytes
-  int16_t salary;          // monthly; a free person's desired salary
-  int16_t aptitude[5];     // work values around 1000; the fifth never changes
+  int16_t employer;     // company index, -1 for none
+  uint8_t employed;     // 1: works for employer; 0: free
+  char name[51];        // at most 50 bytes
+  int16_t salary;       // monthly; a free person's desired salary
+  int16_t aptitude[5];  // work values around 1000; the fifth never changes
   int16_t morale;
   int16_t stress;
 };
 
 struct ParamSet {
-  uint8_t id;              // equals its slot in ParamSets
+  uint8_t id;  // equals its slot in ParamSets
   int32_t values[ParamValues];
 };
 
 struct ContractOffer {
   int32_t reward;
-  int16_t jobType;         // 0..5
-  int16_t client;          // index of the offering rival
-  int16_t spare;           // never set
+  int16_t jobType;  // 0..5
+  int16_t client;   // index of the offering rival
+  int16_t spare;    // never set
   int16_t days;
 };
 
 struct RankEntry {
-  int32_t bankruptIndex;   // during a day: the rivals found bankrupt
+  int32_t bankruptIndex;  // during a day: the rivals found bankrupt
   char name[52];
   int64_t money;
 };
@@ -110,8 +111,8 @@ extern ParamSet& BankParams;
 extern int32_t JobReward;
 extern int16_t JobType;
 extern int16_t JobClient;
-extern int16_t JobSpare;   // copied from the offer's spare, never used
-extern int16_t DDay;       // days left; 0 or less: the deadline has passed
+extern int16_t JobSpare;  // copied from the offer's spare, never used
+extern int16_t DDay;      // days left; 0 or less: the deadline has passed
 
 extern ContractOffer Offers[MaxOffers];
 extern int32_t OfferCount;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How closely the composed syllables follow Unifont's precomposed ones: all
 // 2350 KS C 5601 syllables are drawn through the game's own conversion and
 // text drawing with the loaded fonts, and each 16x16 cell is compared with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fitting the partial glyphs to Unifont's precomposed syllables.
 //
 // 1. Decomposition. Unifont draws each syllable as the union of an initial,
@@ -86,7 +87,6 @@ struct Syllable {
 };
 
 int SyllableIndex(int l, int v, int t) { return (l * Medials + v) * Finals + t; }
-
 
 // The 11172 syllables in Unicode order; missing glyphs stay blank.
 std::vector<Bits> UnifontSyllables(const UnifontGlyphs& unifont) {

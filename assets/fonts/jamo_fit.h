@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Partial Hangul glyphs fitted to Unifont's precomposed syllables.
 #pragma once
 

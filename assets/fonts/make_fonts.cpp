@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-make-fonts UNIFONT.hex HAN.fnt ENG.fnt [--measure]
 // Writes the game's two bitmap fonts from GNU Unifont: han.fnt with partial
 // Hangul glyphs fitted to Unifont's syllables, eng.fnt with Unifont's 8x16

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // GNU Unifont's .hex format: one glyph a line, "CODEPOINT:DIGITS", 32 hex
 // digits for an 8x16 glyph or 64 for a 16x16 one, rows from the top, most
 // significant bit leftmost.
@@ -10,7 +11,7 @@
 #include <unordered_map>
 
 struct UnifontGlyph {
-  int width = 0;         // 8 or 16
+  int width = 0;           // 8 or 16
   uint8_t bytes[32] = {};  // 16 rows of width / 8 bytes
   bool Ink(int x, int y) const {
     const int rowBytes = width / 8;

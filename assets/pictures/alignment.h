@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks of the SVG drawings against the picture table, on their
 // renderings: each button and area is drawn exactly over its hot area, and
 // a pressed look changes its button and nothing else. The generator runs
@@ -105,8 +106,9 @@ inline std::vector<std::string> CheckHotAreas(const PictureEntry& p, const RgbaI
       if (!inside && strays++ == 0) strayX = x, strayY = y;
     }
   if (strays > 0)
-    problems.push_back(p.path + ": " + std::to_string(strays) + " pixels of buttons or areas lie outside every hot area, " +
-                       "the first at " + ScreenPoint(p, strayX, strayY));
+    problems.push_back(p.path + ": " + std::to_string(strays) +
+                       " pixels of buttons or areas lie outside every hot area, " + "the first at " +
+                       ScreenPoint(p, strayX, strayY));
   for (const HotArea& h : p.hot) {
     const TableRect r = LocalRect(p, h.rect);
     bool any = false;
@@ -134,7 +136,8 @@ inline std::vector<std::string> CheckLabels(const PictureEntry& p, const RgbaIma
       if (!inside && strays++ == 0) strayX = x, strayY = y;
     }
   if (strays == 0) return {};
-  return {p.path + ": " + std::to_string(strays) + " pixels of the words of its buttons lie outside them, the first at " +
+  return {p.path + ": " + std::to_string(strays) +
+          " pixels of the words of its buttons lie outside them, the first at " +
           alignment_detail::ScreenPoint(p, strayX, strayY)};
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An 8-bit picture being drawn by the generator, with the few primitives the
 // placeholders need and ASCII text in the built-in 8x16 font.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "assets/pictures/compose.h"
 
 #include "assets/pictures/alignment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Finished pictures from their renderings: cut to the picture, dithered to
 // the shared palette, with the places where the game swaps in another
 // picture (a pressed button, a slot) dithered on their own so that the two
@@ -10,8 +11,8 @@
 
 #include "assets/pictures/canvas.h"
 #include "assets/pictures/picture_table.h"
-#include "assets/pictures/render_jobs.h"
 #include "assets/pictures/quantise.h"
+#include "assets/pictures/render_jobs.h"
 
 // The renderings, read once each from the rendered folder.
 class Drawings {

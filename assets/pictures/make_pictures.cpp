@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-make-pictures: writes every picture of the picture table into the data
 // tree, all with the shared palette. SVG drawings from art/ are rendered
 // with rsvg-convert (only those changed since their last rendering), checked
@@ -42,18 +43,18 @@ struct Options {
 bool ParseOptions(int argc, char** argv, Options* o) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
-    std::string* target = name == "--table"      ? &o->table
-                          : name == "--art"      ? &o->art
-                          : name == "--rendered" ? &o->rendered
-                          : name == "--tree"     ? &o->tree
-                          : name == "--png"      ? &o->png
-                          : name == "--rsvg"     ? &o->rsvg
-                          : name == "--jobs"     ? &o->jobs
-                          : name == "--language" ? &o->language
-                          : name == "--lang"     ? &o->lang
+    std::string* target = name == "--table"        ? &o->table
+                          : name == "--art"        ? &o->art
+                          : name == "--rendered"   ? &o->rendered
+                          : name == "--tree"       ? &o->tree
+                          : name == "--png"        ? &o->png
+                          : name == "--rsvg"       ? &o->rsvg
+                          : name == "--jobs"       ? &o->jobs
+                          : name == "--language"   ? &o->language
+                          : name == "--lang"       ? &o->lang
                           : name == "--translated" ? &o->translated
-                          : name == "--base"     ? &o->base
-                                                 : nullptr;
+                          : name == "--base"       ? &o->base
+                                                   : nullptr;
     if (!target) return false;
     *target = argv[i + 1];
   }
@@ -75,8 +76,8 @@ bool LoadOtherArt(const PictureEntry& p, const Options& o, Canvas* canvas, std::
   return true;
 }
 
-bool MakePicture(const PictureEntry& p, const std::vector<PictureEntry>& table, const Options& o,
-                 Drawings* drawings, const std::map<std::string, Canvas>& made, Canvas* canvas, std::string* error) {
+bool MakePicture(const PictureEntry& p, const std::vector<PictureEntry>& table, const Options& o, Drawings* drawings,
+                 const std::map<std::string, Canvas>& made, Canvas* canvas, std::string* error) {
   if (IsSvg(p.art) || !p.artStyle.empty()) return MakeFromDrawing(p, table, drawings, made, canvas, error);
   if (!p.art.empty()) return LoadOtherArt(p, o, canvas, error);
   if (!p.twins.empty())

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one 256-colour palette that every picture of the default data tree
 // carries. Because all pictures share it, a picture loaded without its
 // palette (the town map, the contract list, the start screen...) looks right
@@ -65,11 +66,24 @@ inline constexpr std::array<uint8_t, 16> GreyRamp{8, 17, 25, 34, 42, 60, 68, 85,
 
 inline constexpr std::array<Rgb, 16> ExtraTones{{
     // skin, light to dark
-    {255, 224, 196}, {240, 196, 160}, {224, 168, 128}, {196, 136, 100}, {160, 104, 72}, {112, 72, 48},
+    {255, 224, 196},
+    {240, 196, 160},
+    {224, 168, 128},
+    {196, 136, 100},
+    {160, 104, 72},
+    {112, 72, 48},
     // wood, light to dark
-    {222, 184, 135}, {190, 150, 100}, {156, 116, 72}, {128, 88, 56}, {96, 64, 40}, {72, 44, 28},
+    {222, 184, 135},
+    {190, 150, 100},
+    {156, 116, 72},
+    {128, 88, 56},
+    {96, 64, 40},
+    {72, 44, 28},
     // slate blues for panels and calm backgrounds
-    {24, 32, 64}, {48, 64, 112}, {88, 104, 152}, {150, 165, 190},
+    {24, 32, 64},
+    {48, 64, 112},
+    {88, 104, 152},
+    {150, 165, 190},
 }};
 
 // Fills the free entries in index order: cube, greys, tones.

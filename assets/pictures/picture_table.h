@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The table of every picture of the data tree (pictures.txt): its path and
 // size, the screens that show it, and the places on its screen that the game
 // clicks, writes on or covers with other pictures. The picture generator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "assets/pictures/pixel_art.h"
 
 #include <fstream>
@@ -6,11 +7,20 @@
 
 static bool PixelColour(char c, uint8_t* colour) {
   switch (c) {
-    case '.': *colour = SharedColour::Key; return true;
-    case 'B': *colour = SharedColour::Black; return true;
-    case 'W': *colour = NearestShared({255, 255, 255}); return true;
-    case 'G': *colour = NearestShared({136, 136, 136}); return true;
-    default: return false;
+    case '.':
+      *colour = SharedColour::Key;
+      return true;
+    case 'B':
+      *colour = SharedColour::Black;
+      return true;
+    case 'W':
+      *colour = NearestShared({255, 255, 255});
+      return true;
+    case 'G':
+      *colour = NearestShared({136, 136, 136});
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pixel art written as text: one character a pixel, rows top to bottom.
 // '.' is the transparent key, 'B' black, 'W' white, 'G' grey; lines starting
 // with '#' are comments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "assets/pictures/placeholder.h"
 
 #include <algorithm>
@@ -146,7 +147,8 @@ void DrawHotAreas(const PictureEntry& p, const std::vector<TableRect>& pressed, 
     const TableRect r = Local(p, h.rect);
     if (h.button) {
       bool down = false;
-      for (const TableRect& q : pressed) down = down || (q.x1 == h.rect.x1 && q.y1 == h.rect.y1 && q.x2 == h.rect.x2 && q.y2 == h.rect.y2);
+      for (const TableRect& q : pressed)
+        down = down || (q.x1 == h.rect.x1 && q.y1 == h.rect.y1 && q.x2 == h.rect.x2 && q.y2 == h.rect.y2);
       DrawButton(canvas, r, h.label, down);
       continue;
     }
@@ -205,8 +207,8 @@ bool SpotIsFree(const PictureEntry& p, const TableRect& spot) {
 void DrawTitle(const PictureEntry& p, Canvas* canvas) {
   std::string screens;
   for (const std::string& s : p.screens) screens += (screens.empty() ? "" : ", ") + s;
-  std::vector<std::string> lines = {p.path + "  " + std::to_string(p.width) + "x" + std::to_string(p.height),
-                                    p.purpose, screens, "placeholder"};
+  std::vector<std::string> lines = {p.path + "  " + std::to_string(p.width) + "x" + std::to_string(p.height), p.purpose,
+                                    screens, "placeholder"};
   while (!lines.empty()) {
     int width = 0;
     for (const std::string& l : lines) width = std::max(width, TextWidth(l));
@@ -215,8 +217,8 @@ void DrawTitle(const PictureEntry& p, Canvas* canvas) {
       for (int x = 10; x + width + 10 <= p.width; x += 8) {
         if (!SpotIsFree(p, {x, y, x + width - 1, y + height - 1})) continue;
         for (size_t i = 0; i < lines.size(); ++i)
-          DrawAscii(canvas, x, y + static_cast<int>(i) * 18, lines[i],
-                    i == 0 ? Colours().title : Colours().frame, GlyphSize::Full);
+          DrawAscii(canvas, x, y + static_cast<int>(i) * 18, lines[i], i == 0 ? Colours().title : Colours().frame,
+                    GlyphSize::Full);
         return;
       }
     lines.pop_back();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Placeholder pictures: plain labelled panels drawn from the picture table,
 // with every place of the screen marked where the game expects it, so the
 // game can be played and its layout checked before the finished art exists.

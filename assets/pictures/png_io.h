@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // PNG files for the generator and its tests: finished art comes in as PNG
 // (rendered from SVG), and pictures can be written as PNG to look at. The
 // reading and writing are the headless backend's, the same on every system.

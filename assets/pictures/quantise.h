@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Quantising true-colour art to the shared palette with Floyd-Steinberg error
 // diffusion. Every finished picture of the data tree goes through this, so
 // that all art is dithered the same way.
@@ -52,8 +53,8 @@ inline std::vector<uint8_t> QuantiseFloydSteinberg(const RgbaImage& image, const
         want[c] = v < 0 ? 0 : (v > 255 ? 255 : v);
       }
       const int keep = fixed ? (*fixed)[static_cast<size_t>(y) * w + x] : -1;
-      const uint8_t index = keep >= 0 && keep < 255 ? static_cast<uint8_t>(keep)
-                                                     : NearestColour(palette, want[0], want[1], want[2]);
+      const uint8_t index =
+          keep >= 0 && keep < 255 ? static_cast<uint8_t>(keep) : NearestColour(palette, want[0], want[1], want[2]);
       out[static_cast<size_t>(y) * w + x] = index;
       for (int c = 0; c < 3; ++c) {
         const int e = want[c] - palette[index * 3 + c];

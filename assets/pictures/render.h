@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Running rsvg-convert for the renderings the pictures need, two at a time,
 // skipping those already newer than their sources.
 #pragma once

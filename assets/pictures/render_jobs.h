@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Which renderings of the SVG drawings the pictures need, and their file
 // names. The generator renders them with rsvg-convert; the tests read them
 // again to check the drawings against the picture table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "assets/pictures/translate_art.h"
 
 #include <filesystem>
@@ -35,10 +36,17 @@ std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      default: out.push_back(c);
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      default:
+        out.push_back(c);
     }
   }
   return out;
@@ -132,10 +140,12 @@ bool TranslateArt(const std::string& artDir, const std::string& langDir, const s
   fs::create_directories(outDir, failed);
   if (failed) return *error = "cannot make " + outDir, false;
   std::string latin, own;
-  if (!ReadText(fs::path(langDir) / "latin.css", &latin)) return *error = "cannot read " + langDir + "/latin.css", false;
+  if (!ReadText(fs::path(langDir) / "latin.css", &latin))
+    return *error = "cannot read " + langDir + "/latin.css", false;
   ReadText(fs::path(langDir) / (std::string(CurrentLanguage()) + ".css"), &own);  // optional
   std::string labels;
-  if (!ReadText(fs::path(langDir) / "labels.css", &labels)) return *error = "cannot read " + langDir + "/labels.css", false;
+  if (!ReadText(fs::path(langDir) / "labels.css", &labels))
+    return *error = "cannot read " + langDir + "/labels.css", false;
   if (!WriteIfChanged(fs::path(outDir) / "labels.css", labels, error)) return false;
   for (const fs::directory_entry& e : fs::directory_iterator(artDir, failed)) {
     if (!e.is_regular_file()) continue;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-make-sounds DIR: writes the game's sounds into DIR (the data tree's
 // sound/ folder), each synthesised from the recipe below, 22050 Hz 16-bit
 // mono PCM.
@@ -14,8 +15,8 @@ using namespace synth;
 // A new game begins: a bright rising tune.
 Track Start() {
   Track t(1.1);
-  const double tune[][2] = {{Note("C", 5), 0.0}, {Note("E", 5), 0.12}, {Note("G", 5), 0.24}, {Note("C", 6), 0.36},
-                            {Note("G", 5), 0.52}, {Note("C", 6), 0.64}};
+  const double tune[][2] = {{Note("C", 5), 0.0},  {Note("E", 5), 0.12}, {Note("G", 5), 0.24},
+                            {Note("C", 6), 0.36}, {Note("G", 5), 0.52}, {Note("C", 6), 0.64}};
   for (const auto& n : tune) AddNote(&t, n[1], 0.3, n[0], 0.5, Wave::Square, 3.5);
   AddNote(&t, 0.64, 0.45, Note("E", 6), 0.25, Wave::Triangle, 3.0);
   AddNote(&t, 0.0, 1.0, Note("C", 3), 0.35, Wave::Triangle, 2.5);
@@ -149,9 +150,9 @@ struct Recipe {
 };
 
 const Recipe Recipes[] = {
-    {"start.wav", Start}, {"yes.wav", Yes},       {"error.wav", Error}, {"walk.wav", Walk},
-    {"stop.wav", Stop},   {"end.wav", End},       {"money.wav", Money}, {"crack.wav", Crack},
-    {"win.wav", Win},     {"001.wav", Prison},    {"003.wav", Hire},
+    {"start.wav", Start}, {"yes.wav", Yes},    {"error.wav", Error}, {"walk.wav", Walk},
+    {"stop.wav", Stop},   {"end.wav", End},    {"money.wav", Money}, {"crack.wav", Crack},
+    {"win.wav", Win},     {"001.wav", Prison}, {"003.wav", Hire},
 };
 
 // Written to a temporary name and renamed, so a broken run leaves no half file.

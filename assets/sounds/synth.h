@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A very small synthesiser for the game's sounds: notes on a few wave
 // shapes with an attack-decay envelope, filtered noise for steps and
 // cracks, all mixed into one float track and written as 16-bit PCM. The
@@ -40,9 +41,12 @@ inline double Note(const char* name, int octave) {
 inline double Shape(Wave wave, double phase) {  // phase in turns
   const double p = phase - std::floor(phase);
   switch (wave) {
-    case Wave::Sine: return std::sin(2 * std::numbers::pi * p);
-    case Wave::Square: return p < 0.5 ? 0.6 : -0.6;
-    case Wave::Triangle: return p < 0.5 ? 4 * p - 1 : 3 - 4 * p;
+    case Wave::Sine:
+      return std::sin(2 * std::numbers::pi * p);
+    case Wave::Square:
+      return p < 0.5 ? 0.6 : -0.6;
+    case Wave::Triangle:
+      return p < 0.5 ? 4 * p - 1 : 3 - 4 * p;
     case Wave::Bell:  // a sine with a bright inharmonic partial
       return 0.75 * std::sin(2 * std::numbers::pi * p) + 0.25 * std::sin(2 * std::numbers::pi * p * 2.76);
   }

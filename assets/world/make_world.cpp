@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the default world's data files from the readable tables beside
 // this file: UTF-8 in, Johab out, in the line formats the game reads.
 //   kxs-make-world SOURCE_DIR GAME_TREE [LANGUAGE]
@@ -113,11 +114,11 @@ const Row Header{"header", {}};
 DataFile CorpData(const std::vector<Row>& rows) {
   if (rows.empty() || rows.size() > static_cast<size_t>(CorpCountLimit)) Fail("companies.txt", "1 to 99 companies");
   DataFile file{CorpFilePath, ""};
-  for (const char* line : {TrIn("data file", u8"KXS 회사 자료"),
-                           TrIn("data file", u8"일곱째 줄은 회사 수, 그 다음 회사마다 여섯 줄:"),
-                           TrIn("data file", u8"구분, 이름 (30바이트까지), 자금, 예비 A, 수주 확률 (1 이상), 예비 B"),
-                           TrIn("data file", u8"첫 회사는 플레이어의 회사이며 이름은 입력한 것을 씁니다"),
-                           TrIn("data file", u8"수주 확률 n: 협상이 n번에 한 번 성공합니다")}) {
+  for (const char* line :
+       {TrIn("data file", u8"KXS 회사 자료"), TrIn("data file", u8"일곱째 줄은 회사 수, 그 다음 회사마다 여섯 줄:"),
+        TrIn("data file", u8"구분, 이름 (30바이트까지), 자금, 예비 A, 수주 확률 (1 이상), 예비 B"),
+        TrIn("data file", u8"첫 회사는 플레이어의 회사이며 이름은 입력한 것을 씁니다"),
+        TrIn("data file", u8"수주 확률 n: 협상이 n번에 한 번 성공합니다")}) {
     file.Line(Header, Johab(Header, std::string("; ") + line));
   }
   file.Line(Header, ";");
@@ -130,7 +131,8 @@ DataFile CorpData(const std::vector<Row>& rows) {
     // Longer names would be cut by the reader.
     if (name.size() > static_cast<size_t>(RivalNameBytes)) Fail(row.where, "a name of more than 30 bytes");
     if (name.empty()) Fail(row.where, "no name");
-    file.Line(row, Johab(row, RecordLabel(i) + (i == 0 ? std::string(" ") + TrIn("data file", u8"플레이어") : std::string())));
+    file.Line(row, Johab(row, RecordLabel(i) +
+                                  (i == 0 ? std::string(" ") + TrIn("data file", u8"플레이어") : std::string())));
     file.Line(row, name);
     file.Line(row, Number(row, row.cells[1], 1, std::numeric_limits<int64_t>::max()));
     file.Line(row, Number(row, row.cells[2], INT32_MIN, INT32_MAX));
@@ -206,7 +208,8 @@ DataFile Bank(const std::vector<Row>& terms) {
   // The rules use values 1 to 8; the record holds 20.
   if (values.size() < 9 || values.size() > static_cast<size_t>(ParamValues)) Fail("terms.txt", "9 to 20 bank values");
   DataFile file{BankFilePath, ""};
-  file.Line(Header, Johab(Header, std::string("; ") + TrIn("data file", u8"은행 조건: 값의 수, 그 다음 값마다 설명 한 줄과 값 한 줄")));
+  file.Line(Header, Johab(Header, std::string("; ") +
+                                      TrIn("data file", u8"은행 조건: 값의 수, 그 다음 값마다 설명 한 줄과 값 한 줄")));
   file.Line(Header, static_cast<int64_t>(values.size()));
   for (const Row& row : values) {
     file.Line(row, Johab(row, "; " + Comment(row.cells[2])));
@@ -238,8 +241,11 @@ int main(int argc, char** argv) {
   const std::string source = argv[1];
   const std::vector<Row> terms = ReadTable(source, "terms.txt");
   const DataFile files[] = {
-      CorpData(ReadTable(source, "companies.txt")), ManData(ReadTable(source, "persons.txt")),
-      Dinner(terms), Bank(terms), Intro(terms),
+      CorpData(ReadTable(source, "companies.txt")),
+      ManData(ReadTable(source, "persons.txt")),
+      Dinner(terms),
+      Bank(terms),
+      Intro(terms),
   };
   for (const DataFile& file : files) file.Write(argv[2]);
   return 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Controls of the headless backend, for the replay harness and the tests.
 // Nothing is shown: a fake clock advances a fixed step at every flip, message
 // boxes and dialogs take their answers from queues, and every box, dialog,

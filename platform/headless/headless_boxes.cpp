@@ -1,15 +1,20 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/box_rules.h"
 #include "platform/field_text.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/headless_state.h"
 #include "platform/headless/headless_log_text.h"
+#include "platform/headless/headless_state.h"
 
 static const char* AnswerName(int answer) {
   switch (answer) {
-    case AnswerOk: return "ok";
-    case AnswerYes: return "yes";
-    case AnswerNo: return "no";
-    default: return "cancel";
+    case AnswerOk:
+      return "ok";
+    case AnswerYes:
+      return "yes";
+    case AnswerNo:
+      return "no";
+    default:
+      return "cancel";
   }
 }
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "platform/headless/headless_log_text.h"
+
 #include <cstring>
 
-#include "platform/headless/headless_log_text.h"
 #include "platform/wansung.h"
 
 std::string HeadlessLogText(const char* wansung) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The texts of the headless log: Wansung read by the shared rule.
 #pragma once
 

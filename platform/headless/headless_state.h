@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // State shared by the files of the headless backend.
 #pragma once
 

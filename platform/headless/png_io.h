@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // PNG files for snapshots and tools.
 #pragma once
 

@@ -1,10 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // PNG reading on zlib alone: every colour type, bit depth and interlacing of
 // the format, pixels as 8-bit RGBA (16-bit samples keep their high byte, a
 // tRNS chunk gives alpha); an 8-bit palette picture also keeps its indices.
 // The file may be hostile: every length is checked before it is used, and
 // memory grows only with data that actually inflates.
-#include "platform/headless/png_io.h"
-
 #include <zlib.h>
 
 #include <cstdio>
@@ -12,6 +11,7 @@
 #include <cstring>
 
 #include "platform/files.h"
+#include "platform/headless/png_io.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ constexpr uint32_t MaxPngSide = 16384;
 constexpr uint32_t MaxChunkBytes = 1u << 30;
 
 uint32_t GetU32(const uint8_t* in) {
-  return static_cast<uint32_t>(in[0]) << 24 | static_cast<uint32_t>(in[1]) << 16 |
-         static_cast<uint32_t>(in[2]) << 8 | in[3];
+  return static_cast<uint32_t>(in[0]) << 24 | static_cast<uint32_t>(in[1]) << 16 | static_cast<uint32_t>(in[2]) << 8 |
+         in[3];
 }
 
 struct Header {
@@ -227,7 +227,8 @@ size_t RowBytes(const Header& h, size_t width) { return (width * h.channels * h.
 size_t DataSize(const Header& h, const Pass* passes, int passCount) {
   size_t total = 0;
   for (int p = 0; p < passCount; ++p) {
-    const size_t w = PassSide(h.width, passes[p].x0, passes[p].dx), rows = PassSide(h.height, passes[p].y0, passes[p].dy);
+    const size_t w = PassSide(h.width, passes[p].x0, passes[p].dx),
+                 rows = PassSide(h.height, passes[p].y0, passes[p].dy);
     if (w > 0) total += rows * (RowBytes(h, w) + 1);
   }
   return total;

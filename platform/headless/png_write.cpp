@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // PNG writing on zlib alone, so that every platform writes the same bytes.
 // The choices are those of the usual reference encoder's defaults, which the
 // stored snapshots were made with: a palette picture is not filtered, an RGB
@@ -6,8 +7,6 @@
 // with the "filtered" strategy for filtered rows, IDAT chunks of 8192 bytes,
 // a smaller window for a small picture, and no chunk but IHDR, PLTE, IDAT and
 // IEND.
-#include "platform/headless/png_io.h"
-
 #include <zlib.h>
 
 #include <cstdint>
@@ -16,6 +15,7 @@
 #include <cstring>
 
 #include "platform/files.h"
+#include "platform/headless/png_io.h"
 
 namespace {
 
@@ -171,8 +171,7 @@ bool WriteImageData(std::FILE* file, const uint8_t* pixels, int width, int heigh
   for (int y = 0; ok && y < height; ++y) {
     const uint8_t* row = pixels + y * rowBytes;
     if (filtered) {
-      ChooseFilter(row, y > 0 ? row - rowBytes : zeros.data(), rowBytes, bpp, FilterSet(width, height), &best,
-                   &trial);
+      ChooseFilter(row, y > 0 ? row - rowBytes : zeros.data(), rowBytes, bpp, FilterSet(width, height), &best, &trial);
     } else {
       best[0] = 0;
       std::memcpy(best.data() + 1, row, rowBytes);

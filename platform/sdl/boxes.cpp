@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Message boxes: OK, Yes/No, and OK with the stop sign, drawn in the window
 // over the last frame and answered with the mouse or the keyboard.
 #include <cstdio>
@@ -23,13 +24,13 @@ const int ButtonWidth = 75, ButtonHeight = 23, ButtonGap = 6;
 
 struct Box {
   BoxStyle style;
-  std::string caption;               // UTF-8
-  std::vector<std::string> lines;    // UTF-8, wrapped
-  int focus;                         // button index
-  int pressed;                       // button held down with the mouse, -1 none
+  std::string caption;             // UTF-8
+  std::vector<std::string> lines;  // UTF-8, wrapped
+  int focus;                       // button index
+  int pressed;                     // button held down with the mouse, -1 none
   bool pressedInside;
-  int answer;                        // 0 while open
-  int width, height;                 // the whole box
+  int answer;         // 0 while open
+  int width, height;  // the whole box
 };
 
 int MeasureLine(const char* utf8, void*) { return UiTextWidth(FontSize, false, utf8); }
@@ -114,17 +115,24 @@ int ButtonAt(const Box& box, int windowX, int windowY) {
 int BoxKeyOf(const SDL_Keysym& key) {
   switch (key.sym) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return BoxKeyEnter;
-    case SDLK_SPACE: return BoxKeySpace;
-    case SDLK_ESCAPE: return BoxKeyEscape;
-    case SDLK_y: return BoxKeyYes;
-    case SDLK_n: return BoxKeyNo;
+    case SDLK_KP_ENTER:
+      return BoxKeyEnter;
+    case SDLK_SPACE:
+      return BoxKeySpace;
+    case SDLK_ESCAPE:
+      return BoxKeyEscape;
+    case SDLK_y:
+      return BoxKeyYes;
+    case SDLK_n:
+      return BoxKeyNo;
     case SDLK_TAB:
     case SDLK_LEFT:
     case SDLK_RIGHT:
     case SDLK_UP:
-    case SDLK_DOWN: return BoxKeyNext;
-    default: return -1;
+    case SDLK_DOWN:
+      return BoxKeyNext;
+    default:
+      return -1;
   }
 }
 
@@ -181,7 +189,8 @@ void HandleEvent(Box* box, const SDL_Event& event) {
 // No display at all: the message still reaches a person, and the answer is
 // the one that changes nothing.
 int Unshown(const Box& box, const char* text) {
-  std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(), DecodeWansung(FieldFit(text ? text : "", MaxBoxTextBytes)).c_str());
+  std::fprintf(stderr, "[%s] %s\n", box.caption.c_str(),
+               DecodeWansung(FieldFit(text ? text : "", MaxBoxTextBytes)).c_str());
   return BoxDismissAnswer(box.style);
 }
 

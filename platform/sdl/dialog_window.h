@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One running dialog and its controls, shared by the dialog loop
 // (dialogs.cpp) and the edit fields' text entry (text_input.cpp).
 #pragma once
@@ -14,12 +15,12 @@ struct DialogItem {
   int id;
   DialogControlKind kind;
   int flags;
-  int limit;          // the field's bytes, by the shared rule
-  UiRect rect;        // logical pixels, relative to the dialog's client area
-  std::string text;   // Wansung
-  int caret;          // byte offset, always at a character start
-  bool selectAll;     // the whole text is selected (a field entered with Tab)
-  int scroll;         // pixels of text scrolled out on the left
+  int limit;         // the field's bytes, by the shared rule
+  UiRect rect;       // logical pixels, relative to the dialog's client area
+  std::string text;  // Wansung
+  int caret;         // byte offset, always at a character start
+  bool selectAll;    // the whole text is selected (a field entered with Tab)
+  int scroll;        // pixels of text scrolled out on the left
 };
 
 }  // namespace sdl_backend
@@ -29,10 +30,10 @@ struct DialogWindow {
   const DialogTemplate* dialogTemplate;
   DialogProcedure procedure;
   std::vector<sdl_backend::DialogItem> items;
-  sdl_backend::UiRect client;      // logical pixels on the modal picture
+  sdl_backend::UiRect client;  // logical pixels on the modal picture
   int fontSize;
-  int focus;          // item index, -1 none
-  int pressed;        // button held by the mouse or the space bar, -1 none
+  int focus;    // item index, -1 none
+  int pressed;  // button held by the mouse or the space bar, -1 none
   bool pressedInside;
   bool pressedByKey;
   bool ended;
@@ -40,7 +41,7 @@ struct DialogWindow {
   std::string composition;  // UTF-8 text the input method is composing
   int compositionCursor;    // in characters
   bool caretVisible;
-  unsigned caretToggleAt;   // SDL ticks
+  unsigned caretToggleAt;  // SDL ticks
 };
 
 namespace sdl_backend {

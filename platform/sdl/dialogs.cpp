@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Modal dialogs run from a template and a dialog procedure, as the game's
 // dialog resources ran: static texts, edit fields and push buttons drawn in
 // the window over the last frame; Enter sends 1 (or the focused button),
@@ -94,8 +95,7 @@ void DrawDialog(void* context, UiCanvas* canvas, bool top) {
       const bool isDefault = int(i) == shownDefault;
       const bool pressed = int(i) == dialog->pressed && dialog->pressedInside;
       const std::string label = DialogLabelUtf8(item.text);
-      UiButton(canvas, ItemRect(*dialog, item), label.c_str(), dialog->fontSize, isDefault, pressed,
-               focused);
+      UiButton(canvas, ItemRect(*dialog, item), label.c_str(), dialog->fontSize, isDefault, pressed, focused);
     } else {
       DrawStatic(*dialog, canvas, item);
     }
@@ -124,7 +124,8 @@ void HandleKeyDown(DialogWindow* dialog, const SDL_Keysym& key) {
       if (!composing) Command(dialog, DialogEnterCommand(dialog->dialogTemplate, dialog->focus));
       return;
     case SDLK_TAB:
-      if (!composing) SetFocus(dialog, DialogNextFocus(dialog->dialogTemplate, dialog->focus, (key.mod & KMOD_SHIFT) ? -1 : 1), true);
+      if (!composing)
+        SetFocus(dialog, DialogNextFocus(dialog->dialogTemplate, dialog->focus, (key.mod & KMOD_SHIFT) ? -1 : 1), true);
       return;
     case SDLK_SPACE:
       if (buttonFocused && !key.mod) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game display: an 8-bit back buffer in system memory, expanded through
 // the palette into the window's texture at every flip that changed the
 // picture, paced to 60 Hz.
@@ -216,8 +217,8 @@ void sdl_backend::ToggleFullscreen() {
     if (SDL_SetWindowFullscreen(Game.window, 0) != 0) return;
     // The window takes the scale asked for, or the largest that leaves room
     // on the desktop.
-    const int scale = Options.windowScale > 0 ? Options.windowScale
-                                              : LargestWindowScale(SDL_GetWindowDisplayIndex(Game.window), 8);
+    const int scale =
+        Options.windowScale > 0 ? Options.windowScale : LargestWindowScale(SDL_GetWindowDisplayIndex(Game.window), 8);
     SDL_SetWindowSize(Game.window, Width * scale, Height * scale);
     SDL_SetWindowPosition(Game.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     Fullscreen = false;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How the desktop game's window looks, set by its main before start-up.
 // Free of SDL, so that the main need not include it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's events: SDL's input turned into the few events the game sees,
 // in window order, through the shared queue.
 #include "platform/event_queue.h"
@@ -62,7 +63,9 @@ static bool IsToggleKey(const SDL_Keysym& key) {
   return (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && (key.mod & KMOD_ALT);
 }
 
-bool sdl_backend::IsFullscreenToggle(const SDL_Event& event) { return event.type == SDL_KEYDOWN && IsToggleKey(event.key.keysym); }
+bool sdl_backend::IsFullscreenToggle(const SDL_Event& event) {
+  return event.type == SDL_KEYDOWN && IsToggleKey(event.key.keysym);
+}
 
 static void TranslateKey(const SDL_KeyboardEvent& key) {
   if (IsToggleKey(key.keysym)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One game per user at a time: an exclusive lock on a file in the user's
 // runtime folder, held by the open descriptor until the process ends.
 #include <fcntl.h>

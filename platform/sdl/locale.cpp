@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user's locale on the desktop: the variables that name the language of
 // messages, in the order the C library reads them.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Modal loops draw over the last frame of the game window, as boxes and
 // dialogs stood over the full-screen display; before the game window exists
 // (the "already running" box) a small window of their own carries them.
@@ -103,7 +104,8 @@ void ModalRenderIfNeeded() {
   } else {
     DrawLastFrame(pixels, pitch, scale);
   }
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels, width, height, 32, pitch * 4, SDL_PIXELFORMAT_RGB888);
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormatFrom(pixels, width, height, 32, pitch * 4, SDL_PIXELFORMAT_RGB888);
   if (surface) {
     UiCanvas canvas{surface, scale};
     for (int i = 0; i < LayerCount; ++i) {

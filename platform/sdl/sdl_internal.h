@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the files of the SDL backend share among themselves. Nothing outside
 // platform/sdl/ includes this (or SDL).
 #pragma once
@@ -33,15 +34,15 @@ struct SdlTarget {
   int logicalWidth = 0, logicalHeight = 0;
   int scaledScale = 1;
   int outputWidth = 0, outputHeight = 0;  // the drawable, in pixels
-  SDL_Rect dest{0, 0, 0, 0};       // where the picture lands in the drawable
+  SDL_Rect dest{0, 0, 0, 0};              // where the picture lands in the drawable
   bool softwareRenderer = false;
   bool smooth = false;  // fills the drawable through scaledTexture instead of whole pixels
 };
 
 // Opens a window; fullscreen: desktop full-screen, else a window of the
 // logical size times windowScale. False with the reason in PlatformLastError().
-bool TargetOpen(SdlTarget* target, const char* titleUtf8, int logicalWidth, int logicalHeight,
-                bool fullscreen, int windowScale);
+bool TargetOpen(SdlTarget* target, const char* titleUtf8, int logicalWidth, int logicalHeight, bool fullscreen,
+                int windowScale);
 void TargetClose(SdlTarget* target);
 // Follows the drawable's size.
 bool TargetRelayout(SdlTarget* target);
@@ -65,7 +66,7 @@ bool SdlVideoUp();
 // ---------------------------------------------------------------------------
 // The game display (display.cpp).
 
-SdlTarget* GameTarget();          // nullptr while the display is closed
+SdlTarget* GameTarget();  // nullptr while the display is closed
 // Draws the last flipped picture through the current palette (no present).
 void DrawLastFrame(uint32_t* pixels, int pitchPixels, int scale);
 // Shows the last flipped picture again (after an expose or a resize).

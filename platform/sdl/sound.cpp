@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // sndPlaySound's service: one WAV at a time, played asynchronously by SDL's
 // audio thread; a new sound replaces the one playing; a loop repeats without
 // a gap. Without an audio device the game stays silent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows, renderers and the streaming textures through which every picture
 // of the SDL backend reaches the screen.
 #include <cstdio>
@@ -5,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/sdl/display_options.h"
 #include "platform/letterbox.h"
+#include "platform/sdl/display_options.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;
@@ -120,7 +121,7 @@ static SDL_Renderer* CreateRenderer(SDL_Window* window) {
 }
 
 bool sdl_backend::TargetOpen(SdlTarget* target, const char* titleUtf8, int logicalWidth, int logicalHeight,
-                bool fullscreen, int windowScale) {
+                             bool fullscreen, int windowScale) {
   *target = SdlTarget{};
   if (!SdlVideoUp()) return false;
   target->logicalWidth = logicalWidth;
@@ -229,10 +230,10 @@ void sdl_backend::TargetUnlockAndCompose(SdlTarget* target) {
   const SDL_Rect& d = target->dest;
   const int w = target->outputWidth, h = target->outputHeight;
   SDL_Rect bars[4] = {
-      {0, 0, w, d.y},                             // above
-      {0, d.y + d.h, w, h - d.y - d.h},           // below
-      {0, d.y, d.x, d.h},                         // left
-      {d.x + d.w, d.y, w - d.x - d.w, d.h},       // right
+      {0, 0, w, d.y},                        // above
+      {0, d.y + d.h, w, h - d.y - d.h},      // below
+      {0, d.y, d.x, d.h},                    // left
+      {d.x + d.w, d.y, w - d.x - d.w, d.h},  // right
   };
   SDL_Rect drawn[4];
   int count = 0;
@@ -258,8 +259,8 @@ bool sdl_backend::TargetWindowToLogical(const SdlTarget* target, int windowX, in
   double sx, sy;
   WindowScale(target, &sx, &sy);
   Letterbox box{target->dest.x, target->dest.y, target->dest.w, target->dest.h, 0};
-  return LetterboxToLogical(box, target->logicalWidth, target->logicalHeight, int(windowX * sx), int(windowY * sy),
-                            x, y);
+  return LetterboxToLogical(box, target->logicalWidth, target->logicalHeight, int(windowX * sx), int(windowY * sy), x,
+                            y);
 }
 
 SDL_Rect sdl_backend::TargetLogicalToWindow(const SdlTarget* target, int x, int y, int width, int height) {

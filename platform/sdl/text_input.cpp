@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Text entry into the edit fields of dialogs: SDL's text input (with the
 // input method's composition shown in the field) converted to Wansung, one
 // whole character at a time, within the field's byte limit.
@@ -36,7 +37,8 @@ void ClearSelection(DialogItem* item) {
 // Byte offset of the cursor'th character of a UTF-8 string.
 size_t Utf8Offset(const std::string& text, int characters) {
   size_t at = 0;
-  for (int i = 0; i < characters && at < text.size(); ++i) at += size_t(Utf8SequenceLength(text.data() + at, text.size() - at));
+  for (int i = 0; i < characters && at < text.size(); ++i)
+    at += size_t(Utf8SequenceLength(text.data() + at, text.size() - at));
   return at;
 }
 
@@ -114,12 +116,16 @@ bool EditKey(DialogWindow* dialog, const SDL_Keysym& key) {
   const bool control = (key.mod & KMOD_CTRL) != 0;
   switch (key.sym) {
     case SDLK_BACKSPACE:
-      if (item->selectAll) ClearSelection(item);
-      else FieldBackspace(&item->text, &item->caret);
+      if (item->selectAll)
+        ClearSelection(item);
+      else
+        FieldBackspace(&item->text, &item->caret);
       break;
     case SDLK_DELETE:
-      if (item->selectAll) ClearSelection(item);
-      else FieldDelete(&item->text, &item->caret);
+      if (item->selectAll)
+        ClearSelection(item);
+      else
+        FieldDelete(&item->text, &item->caret);
       break;
     case SDLK_LEFT:
       item->caret = item->selectAll ? 0 : FieldPreviousBoundary(item->text, item->caret);

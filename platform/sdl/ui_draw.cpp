@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "platform/sdl/ui_draw.h"
 
 #include <SDL_ttf.h>
@@ -207,7 +208,8 @@ void UiStopIcon(UiCanvas* canvas, int x, int y) {
       if (d2 > radius * radius) continue;
       Uint32 colour = d2 > (radius - rim) * (radius - rim) ? black : red;
       const double a = (dx - dy) / 1.41421356, b = (dx + dy) / 1.41421356;
-      const bool onCross = (a > -half && a < half && b > -arm && b < arm) || (b > -half && b < half && a > -arm && a < arm);
+      const bool onCross =
+          (a > -half && a < half && b > -arm && b < arm) || (b > -half && b < half && a > -arm && a < arm);
       if (onCross) colour = white;
       SDL_Rect dot{x * s + px, y * s + py, 1, 1};
       SDL_FillRect(surface, &dot, colour);

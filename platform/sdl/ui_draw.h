@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Drawing of boxes and dialogs in the look of the game's era: grey faces,
 // bevelled edges, a navy title bar, text from a Korean TrueType font. All
 // coordinates are logical pixels; the canvas may hold them at a larger scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Message boxes as HTML over the canvas. The shared rules decide everything
 // here: the page is handed the caption and the wrapped lines in UTF-8, the
 // buttons with their labels and answers, and what each key does with each
@@ -29,15 +30,12 @@ const KeyNames BoxKeyNames[] = {
 }  // namespace
 
 EM_JS(int, web_text_width, (const char* utf8, int pixels), { return KXS.textWidth(UTF8ToString(utf8), pixels); });
-EM_JS(void, web_box_open, (const char* caption, const char* text, int stop, int pixels), {
-  KXS.boxOpen(UTF8ToString(caption), UTF8ToString(text), stop != 0, pixels);
-});
-EM_JS(void, web_box_button, (const char* label, int answer, int isDefault), {
-  KXS.boxButton(UTF8ToString(label), answer, isDefault != 0);
-});
-EM_JS(void, web_box_key, (const char* name, int focus, int answer, int focusAfter), {
-  KXS.boxKey(UTF8ToString(name), focus, answer, focusAfter);
-});
+EM_JS(void, web_box_open, (const char* caption, const char* text, int stop, int pixels),
+      { KXS.boxOpen(UTF8ToString(caption), UTF8ToString(text), stop != 0, pixels); });
+EM_JS(void, web_box_button, (const char* label, int answer, int isDefault),
+      { KXS.boxButton(UTF8ToString(label), answer, isDefault != 0); });
+EM_JS(void, web_box_key, (const char* name, int focus, int answer, int focusAfter),
+      { KXS.boxKey(UTF8ToString(name), focus, answer, focusAfter); });
 EM_ASYNC_JS(int, web_box_run, (int focus), { return await KXS.boxRun(focus); });
 
 static int MeasureLine(const char* utf8, void*) { return web_text_width(utf8, BoxFontPixels); }

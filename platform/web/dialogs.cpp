@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Modal dialogs from a template: the page builds the controls as HTML
 // elements (edit fields are <input>s, so the browser's IME types Korean) at
 // the places, in the font size and with the texts the shared rules give, and
@@ -36,25 +37,23 @@ std::string Shown(const DialogControl& control, const std::string& held) {
 
 }  // namespace
 
-EM_JS(void, web_dialog_open, (int x, int y, int width, int height, int fontPixels, int border), {
-  KXS.dialogOpen(x, y, width, height, fontPixels, border);
-});
-EM_JS(void, web_dialog_add, (const char* kind, int isDefault, int centred, int sunken, int x, int y, int width,
-                             int height, const char* text, int limit, int command, int enterCommand, int next,
-                             int previous), {
-  KXS.dialogAdd(UTF8ToString(kind), isDefault != 0, centred != 0, sunken != 0, x, y, width, height,
-                UTF8ToString(text), limit, command, enterCommand, next, previous);
-});
-EM_JS(void, web_dialog_show, (int focus, int enterCommand, int escapeCommand, int first, int last), {
-  KXS.dialogShow(focus, enterCommand, escapeCommand, first, last);
-});
+EM_JS(void, web_dialog_open, (int x, int y, int width, int height, int fontPixels, int border),
+      { KXS.dialogOpen(x, y, width, height, fontPixels, border); });
+EM_JS(void, web_dialog_add,
+      (const char* kind, int isDefault, int centred, int sunken, int x, int y, int width, int height, const char* text,
+       int limit, int command, int enterCommand, int next, int previous),
+      {
+        KXS.dialogAdd(UTF8ToString(kind), isDefault != 0, centred != 0, sunken != 0, x, y, width, height,
+                      UTF8ToString(text), limit, command, enterCommand, next, previous);
+      });
+EM_JS(void, web_dialog_show, (int focus, int enterCommand, int escapeCommand, int first, int last),
+      { KXS.dialogShow(focus, enterCommand, escapeCommand, first, last); });
 EM_ASYNC_JS(int, web_dialog_wait, (), { return await KXS.dialogWait(); });
 EM_JS(void, web_dialog_close, (), { KXS.dialogClose(); });
 EM_JS(void, web_dialog_set_text, (int index, const char* utf8), { KXS.dialogSetText(index, UTF8ToString(utf8)); });
 EM_JS(int, web_dialog_value_bytes, (int index), { return lengthBytesUTF8(KXS.dialogValue(index)); });
-EM_JS(void, web_dialog_value, (int index, char* buffer, int size), {
-  stringToUTF8(KXS.dialogValue(index), buffer, size);
-});
+EM_JS(void, web_dialog_value, (int index, char* buffer, int size),
+      { stringToUTF8(KXS.dialogValue(index), buffer, size); });
 
 // The page's question while the player types: the field's value as it may
 // stand (the characters with a Wansung code that fit its limit), in UTF-8.

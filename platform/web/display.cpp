@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The display: the 8-bit back buffer expanded through the palette into the
 // page's canvas at every flip; the flip then yields to the browser until the
 // next animation frame, so the game's own loop keeps its blocking shape.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The end of the game in the page: the save reaches the browser's storage
 // before the page says that the game ended and offers a new start.
 #include <emscripten/emscripten.h>

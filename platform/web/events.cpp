@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Events, time and the pointer. The page collects the browser's input as it
 // comes (its listeners run while the game waits for a frame); here it goes
 // through the shared queue, which merges, bounds and orders it, and the game
@@ -21,12 +22,12 @@ struct PageEvent {
 
 }  // namespace
 
-EM_JS(int, web_take_input, (PageEvent* event, int nameBytes), {
+EM_JS(int, web_take_input, (PageEvent * event, int nameBytes), {
   const e = KXS.takeInput();
   if (!e) return 0;
-  HEAP32.set([e.x | 0, e.y | 0, e.active | 0], event >> 2);
+  HEAP32.set([ e.x | 0, e.y | 0, e.active | 0 ], event >> 2);
   stringToUTF8(e.code || "", event + 12, nameBytes);
-  return ["move", "up", "key", "activate"].indexOf(e.kind) + 1;
+  return [ "move", "up", "key", "activate" ].indexOf(e.kind) + 1;
 });
 EM_ASYNC_JS(void, web_wait_input, (), { await KXS.waitInput(); });
 EM_JS(double, web_milliseconds, (), { return KXS.milliseconds(); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Durable writes in the browser: the game's files live in the page's memory
 // and cur/ is kept in IndexedDB, so a renamed save is kept once cur/ has
 // reached the browser's storage. Without that storage nothing is kept, and

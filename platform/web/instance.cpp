@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One game per browser at a time: a Web Lock held for the page's life, as
 // the desktop build holds a file lock for its process's.
 #include <emscripten/emscripten.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The language in the browser: the browser's first language, the choice the
 // player made on the page's language button, and the page's own texts in
 // the language the game speaks.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # cmake -DSITE=DIR -DTEMPLATE=service_worker.js -P make_service_worker.cmake
 # Writes SITE/kxs-sw.js: the service worker with the site's files and a
 # version made of their hashes, so that every change of any file is a new

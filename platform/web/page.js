@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page's half of the web backend, placed in front of the compiled game
 // (emcc --pre-js). It owns the canvas and its layout, collects the input,
 // shows the HTML message boxes and dialogs it is handed, plays Web Audio,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The site's service worker: every file of one deployment in a cache named
 // after that deployment, so that the game starts and loads its save with
 // the network off. The build writes the version (a hash of the files) and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The browser build (emscripten): the game on the web backend, written as a
 # static site into build-web/site/. The data tree is made by the desktop
 # build's tools (nothing built for WebAssembly runs at build time) and named

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The web backend's own entry points beside platform.h: what the browser
 // build's main tells the page. Only platform/web/ and the web main know it.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The Windows build (mingw-w64, cmake/mingw-w64-x86_64.cmake): the replay
 # harness, kxs-tool and the unit tests on the headless backend, run under
 # Wine by the tests. The data tree is made by the desktop build's tools

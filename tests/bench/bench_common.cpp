@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/bench/bench_common.h"
 
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <iterator>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 // Both buffers in one block, the destination a page past the source's end:

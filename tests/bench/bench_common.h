@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What every benchmark shares: the copy floor measured in the same run, the
 // ratios printed against it, and the data tree the game runs in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A day pass in the fullest world the tables hold: 99 companies and 999
 // persons, on a month end so that the payroll and the leave selection run
 // too. The whole day goes through the frame loop from the entry frame to

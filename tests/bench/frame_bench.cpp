@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The cost of one frame's path: composing the office's status frame,
 // presenting it into the back buffer, and expanding the palette for the
 // window. Each figure is read against plain copies of a frame's bytes, the

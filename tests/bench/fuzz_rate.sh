@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # fuzz_rate.sh FUZZ_BUILD TARGET SEEDS [SECONDS] [REV...]: runs per second of
 # one fuzz target as each tree has it (a git revision, or "." for the working
 # tree; default: main and "."), one after the other in the same run. Each

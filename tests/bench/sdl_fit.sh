@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # sdl_fit.sh BUILD_DIR: the game's share of one core on the main menu of a
 # 1920x1080 screen (Xvfb) with scale=integer (2x with black bars) and with
 # scale=fit (drawn at 3x, smoothed down to 1440x1080), ten seconds each,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # sdl_frames.sh BUILD_DIR [BUILD_DIR...] [BENCHMARK OPTIONS...]
 # The SDL backend's whole frame at 1x (the dummy driver's 1024x768 desktop)
 # and at 2x (a private X server of 1280x960), then the real game's share of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # sdl_sound.sh [REV...]: the SDL backend's sound service playing a 100 MB WAV
 # five times, for each tree given (a git revision, or "." for the working
 # tree; default: main and "."), one after the other in the same run. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up costs, and whole runs of the game as separate processes: the
 // headless game from its start to the first presented frame, and a hundred
 // days from the office. Processes are timed from fork to exit; the CPU time
@@ -103,9 +104,7 @@ void RunProcessBenchmark(benchmark::State& state, const std::string& text) {
 }
 
 // From exec to the first frame presented (the start picture), then the end.
-void BM_StartupToFirstFrame(benchmark::State& state) {
-  RunProcessBenchmark(state, "frames 1\n");
-}
+void BM_StartupToFirstFrame(benchmark::State& state) { RunProcessBenchmark(state, "frames 1\n"); }
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // A new game to the office, then a hundred days through the day strip.

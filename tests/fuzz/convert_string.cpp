@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // ConvertString between every pair of code types: the first two bytes pick
 // the pair (1..7 each), the rest is the text. The length never changes.
 #include <cstring>

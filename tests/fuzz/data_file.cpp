@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One of the four data files of a new game (chosen by KXS_FUZZ_DATA_FILE),
 // the other three as the default data tree has them.
 #include "tests/fuzz/fuzz_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Text typed into dialog fields. The shared field editing runs a script of
 // the input's bytes (insert what follows as UTF-8, backspace, delete, move,
 // copy out); the headless backend fits the input, as typed field texts, into
@@ -42,10 +43,18 @@ void EditScript(const uint8_t* data, size_t size) {
         at += length;
         break;
       }
-      case 1: FieldBackspace(&text, &caret); break;
-      case 2: FieldDelete(&text, &caret); break;
-      case 3: caret = FieldPreviousBoundary(text, caret); break;
-      case 4: caret = FieldNextBoundary(text, caret); break;
+      case 1:
+        FieldBackspace(&text, &caret);
+        break;
+      case 2:
+        FieldDelete(&text, &caret);
+        break;
+      case 3:
+        caret = FieldPreviousBoundary(text, caret);
+        break;
+      case 4:
+        caret = FieldNextBoundary(text, caret);
+        break;
       case 5: {
         caret = FieldSnapBoundary(text, int(op) - 128);
         std::vector<char> buffer(op / 6 % 12 + 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The font files, then text drawn with whatever was loaded. An input of at
 // least both fonts' sizes is split into han.fnt, eng.fnt and a text; a
 // shorter one is written as both files (and refused) and drawn as text with
@@ -5,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "text/font.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "text/font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzEnterScratch();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the fuzz targets share: a scratch folder of their own to work in, with
 // the default data tree's text files copied in when KXS_FUZZ_TREE names one.
 // The working directory stays where libFuzzer was started, so that corpus

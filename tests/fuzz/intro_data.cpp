@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/fuzz/fuzz_support.h"
 #include "world/data_files.h"
 

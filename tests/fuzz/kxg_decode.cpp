@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pictures into destinations of the sizes the game uses (the frame, a status
 // icon, a face, a tiny one), from memory and from a file. Each input is
 // decoded once: its length picks the destination and the way, so that the
@@ -18,8 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (way == 0 || way == 4) {
     FuzzWriteFile("data/picture.kxg", data, size);
     std::vector<uint8_t> frame(way == 0 ? 640 * 480 : 400);
-    if (way == 0) LoadImageWithPalette(frame.data(), frame.size(), "data/picture.kxg", palette.data());
-    else LoadImage(frame.data(), frame.size(), "data/picture.kxg");
+    if (way == 0)
+      LoadImageWithPalette(frame.data(), frame.size(), "data/picture.kxg", palette.data());
+    else
+      LoadImage(frame.data(), frame.size(), "data/picture.kxg");
     return 0;
   }
   // Exactly the capacity on the heap, so any write past it is caught.

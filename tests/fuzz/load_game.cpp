@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The save file, loaded through the game's own command with its boxes, and
 // a few frames of the office on what was loaded. The first byte of an input
 // says how the rest is taken:
@@ -111,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetShell();
   ResetWorld();
   const bool laidOut = data[0] % 2 == 0;
-  const std::vector<uint8_t> save = laidOut ? LaidOutSave(data + 1, size - 1)
-                                            : std::vector<uint8_t>(data + 1, data + size);
+  const std::vector<uint8_t> save =
+      laidOut ? LaidOutSave(data + 1, size - 1) : std::vector<uint8_t>(data + 1, data + size);
   const SaveReadResult result = DecodeSave(save.data(), save.size(), &Image);
   if (laidOut && result != SaveReadOk) FuzzFail("a laid-out save is refused");
   if (result == SaveReadOk) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The PNG reader of the tools and snapshots, on any bytes as a file.
 #include "platform/headless/png_io.h"
 #include "tests/fuzz/fuzz_support.h"

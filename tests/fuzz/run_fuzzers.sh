@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the fuzz targets with clang and runs each for a bounded time.
 #   tests/fuzz/run_fuzzers.sh BUILD_DIR [SECONDS] [DATA_TREE]
 # SECONDS defaults to 30 a target; DATA_TREE (the seeds) to build/game.

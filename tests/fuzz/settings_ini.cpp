@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs.ini from any bytes: read, its settings taken, a key set and the file
 // written back; what is written must read again with the same lines.
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # run_scenario.sh KXS_REPLAY KXS_TOOL GAME_TREE SCRIPT WORK_DIR
 # Plays SCRIPT on a copy of the data tree and compares its log with
 # SCRIPT's .log file. A scenario may carry a .check script, run afterwards in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A walk to the bank with real input, in a game loaded from the main menu
 # (a new company on its first day, saved by the headless build): office
 # band 1 to the town map, the bank clicked, the walk, the bank; its loan

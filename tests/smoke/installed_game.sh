@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The installed game (cmake --install into a DESTDIR) with real input, its
 # home and XDG folders in the work folder. Started from an unrelated folder
 # it reads the installed tree (every picture equals the headless build's

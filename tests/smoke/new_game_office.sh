@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # From the start picture to the office with real input: a key, the main
 # menu's "new game" clicked, the name dialog drawn in the window (an empty
 # name refused with a box over the dialog, then both names typed and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Named pipes in place of the game's files (pictures, sounds, a world file,
 # the save and kxs.ini) are taken as missing: the game starts, plays and ends
 # on Escape instead of waiting for ever on a pipe nobody writes. A font the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The SDL backend on its own: how it reads SDL's keys, then keys, pointer, boxes and
 # dialogs through a real window under a private X server. The check program
 # is the build's kxs-sdl-check (sdl_backend_check.cpp); a build without it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Checks of the SDL backend, built and driven by sdl_backend.sh: how it reads
 // SDL's keys (the shared rules it applies are checked in the unit suite)
 // and, under a private X server, what the real window delivers for typed
@@ -108,12 +109,24 @@ static int Events() {
     while (PlatformPollEvent(&e)) {
       char line[80];
       switch (e.type) {
-        case PlatformEventKeyDown: std::snprintf(line, sizeof line, "key %d", e.key); break;
-        case PlatformEventMouseMove: std::snprintf(line, sizeof line, "move %d %d", e.x, e.y); break;
-        case PlatformEventLeftButtonUp: std::snprintf(line, sizeof line, "click %d %d", e.x, e.y); break;
-        case PlatformEventActivate: std::snprintf(line, sizeof line, "active %d", e.active); break;
-        case PlatformEventClose: Say("close"); return 0;
-        default: std::snprintf(line, sizeof line, "other"); break;
+        case PlatformEventKeyDown:
+          std::snprintf(line, sizeof line, "key %d", e.key);
+          break;
+        case PlatformEventMouseMove:
+          std::snprintf(line, sizeof line, "move %d %d", e.x, e.y);
+          break;
+        case PlatformEventLeftButtonUp:
+          std::snprintf(line, sizeof line, "click %d %d", e.x, e.y);
+          break;
+        case PlatformEventActivate:
+          std::snprintf(line, sizeof line, "active %d", e.active);
+          break;
+        case PlatformEventClose:
+          Say("close");
+          return 0;
+        default:
+          std::snprintf(line, sizeof line, "other");
+          break;
       }
       Say(line);
     }
@@ -337,11 +350,14 @@ static int Sounds(const char* wav, const char* folder) {
   }
   if (FILE* f = std::fopen(header.c_str(), "wb")) {
     // A RIFF header that promises far more data than follows.
-    std::fwrite("RIFF\xFF\xFF\xFF\x7FWAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0data\xFF\xFF\xFF\x7F", 1, 44, f);
+    std::fwrite(
+        "RIFF\xFF\xFF\xFF\x7FWAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0data\xFF\xFF\xFF\x7F",
+        1, 44, f);
     std::fclose(f);
   }
   if (FILE* f = std::fopen(empty.c_str(), "wb")) {
-    std::fwrite("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data\0\0\0\0", 1, 44, f);
+    std::fwrite("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data\0\0\0\0", 1, 44,
+                f);
     std::fclose(f);
   }
   // A good one of a format the device converts from: 8-bit mono at 11025 Hz.
@@ -349,15 +365,56 @@ static int Sounds(const char* wav, const char* folder) {
   if (FILE* f = std::fopen(tone.c_str(), "wb")) {
     const int samples = 1103;
     const unsigned size = 36 + samples;
-    unsigned char head[44] = {'R', 'I', 'F', 'F', (unsigned char)size, (unsigned char)(size >> 8), 0, 0,
-                              'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0, 0x11, 0x2B, 0, 0,
-                              0x11, 0x2B, 0, 0, 1, 0, 8, 0, 'd', 'a', 't', 'a', (unsigned char)samples,
-                              (unsigned char)(samples >> 8), 0, 0};
+    unsigned char head[44] = {'R',
+                              'I',
+                              'F',
+                              'F',
+                              (unsigned char)size,
+                              (unsigned char)(size >> 8),
+                              0,
+                              0,
+                              'W',
+                              'A',
+                              'V',
+                              'E',
+                              'f',
+                              'm',
+                              't',
+                              ' ',
+                              16,
+                              0,
+                              0,
+                              0,
+                              1,
+                              0,
+                              1,
+                              0,
+                              0x11,
+                              0x2B,
+                              0,
+                              0,
+                              0x11,
+                              0x2B,
+                              0,
+                              0,
+                              1,
+                              0,
+                              8,
+                              0,
+                              'd',
+                              'a',
+                              't',
+                              'a',
+                              (unsigned char)samples,
+                              (unsigned char)(samples >> 8),
+                              0,
+                              0};
     std::fwrite(head, 1, sizeof head, f);
     for (int i = 0; i < samples; ++i) std::fputc((i / 12) % 2 ? 160 : 96, f);
     std::fclose(f);
   }
-  const char* files[] = {tone.c_str(), wav, "missing/none.wav", broken.c_str(), header.c_str(), empty.c_str(), tone.c_str()};
+  const char* files[] = {tone.c_str(),   wav,           "missing/none.wav", broken.c_str(),
+                         header.c_str(), empty.c_str(), tone.c_str()};
   const uint32_t start = PlatformMilliseconds();
   for (int round = 0; round < 3; ++round) {
     for (const char* file : files) {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A second game started while one runs shows the "already running" box in a
 # window of its own (titled with the box's caption), ends when it is answered,
 # and leaves the first game running.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The real game window under a private X server: it opens full-screen and
 # shows the start picture, a key brings the main menu with the game's own
 # cursor following the pointer, and Escape ends the game with exit code 0.

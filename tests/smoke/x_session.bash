@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Sourced by the smoke tests: a private X server with the game's tools.
 #   smoke_begin KXS_BINARY GAME_TREE WORK_DIR   (sets KXS, TREE, WORK, DISPLAY)
 # Everything started here is stopped when the test's shell exits.

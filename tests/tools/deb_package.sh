@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # deb_package.sh BUILD_DIR WORK_DIR
 # cpack -G DEB: the package holds the game, its tree, menu entry, icons, man
 # page and licences, depends on runtime libraries (never a -dev package),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # installed_layout.sh BUILD_DIR WORK_DIR
 # cmake --install into a DESTDIR: every file in its place, the menu entry
 # and the metainfo valid, and the installed program's answers without a

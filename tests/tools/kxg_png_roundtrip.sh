@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # kxg2png and png2kxg give the same picture back, and refuse what is not a
 # picture with a message and a non-zero exit.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # no_korean.sh KXS_REPLAY GAME_TREE WORK_DIR LANG
 # The whole game of tests/scenarios/english_game.replay played in LANG
 # shows no Korean: its check scans every box, dialog and drawn text.

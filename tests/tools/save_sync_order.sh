@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # save_sync_order.sh KXS_REPLAY GAME_TREE WORK_DIR
 # A save that survives a power cut: the system calls of a save made through
 # the command menu must come in the order write, fsync (of the temporary

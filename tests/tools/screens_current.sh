@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # screens_current.sh SOURCE_DIR BUILD_DIR WORK_DIR LANG
 # The pictures of docs/screens (Korean) or docs/screens/LANG are what the
 # game shows today: tools/screens-snapshots makes them again, and each must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The job agency: the list's lines and rows, hiring. The seeker draw is the
 // market's rule (sim_market_test.cpp).
 #include <algorithm>
@@ -51,8 +52,8 @@ TEST_F(Agency, TheLineCountsBytesAndNamesTheCategory) {
   char line[160];
   FormatSeekerLine(kim, line, sizeof line);
   // Three syllables are six bytes, padded to ten.
-  const std::string expected = std::string(JohabText(u8"김철수")) + "     " + JohabText(u8"그래픽 디자이너") + " " +
-                               "    120";
+  const std::string expected =
+      std::string(JohabText(u8"김철수")) + "     " + JohabText(u8"그래픽 디자이너") + " " + "    120";
   EXPECT_EQ(std::string(line), expected);
   Persons[kim].category = 9;
   EXPECT_STREQ(CategoryName(Persons[kim].category), JohabText(u8"불확실"));

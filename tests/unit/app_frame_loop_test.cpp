@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The frame loop's gating, the window procedure and the debug keys.
 #include <gtest/gtest.h>
 
@@ -115,8 +116,7 @@ TEST_F(FrameLoop, F11ShowsTheCounts) {
   DebugKeys(VK_F11);
   ASSERT_FALSE(HeadlessLogLines().empty());
   EXPECT_EQ(HeadlessLogLines().back(),
-            "box Debug | Player : " + std::to_string(CompanyCount) + " Man : " + std::to_string(PersonCount) +
-                " | ok");
+            "box Debug | Player : " + std::to_string(CompanyCount) + " Man : " + std::to_string(PersonCount) + " | ok");
 }
 
 TEST_F(FrameLoop, F12OverlayStartsFromZeroAndDrawsWhiteText) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A game shell on the headless backend for tests: a display, a palette, and
 // a clean message queue, without the data tree.
 #pragma once

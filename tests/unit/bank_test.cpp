@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bank: its buttons, the loan and repayment dialogs, and the amounts
 // they accept. What a loan books is the bank's rule (sim_bank_test.cpp).
+#include "screens/bank.h"
+
 #include <string>
 
 #include "dialogs/dialogs.h"
 #include "dialogs/loan.h"
-#include "screens/bank.h"
 #include "screens/messages.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"
@@ -66,7 +68,7 @@ TEST_F(Bank, TheSmallestLoanForTheLongestTermIsGranted) {
 
 TEST_F(Bank, ALoanOutsideTheTermsOrNotANumberClosesSilently) {
   const std::vector<std::vector<std::string>> refused = {
-      {"999", "12"}, {"50001", "12"}, {"1000", "2"}, {"1000", "13"}, {"", "5"},
+      {"999", "12"}, {"50001", "12"}, {"1000", "2"}, {"1000", "13"},      {"", "5"},
       {"1000", ""},  {"abc", "5"},    {"1000", "x"}, {"4294968296", "5"}, {"-1000", "5"},
   };
   for (const std::vector<std::string>& fields : refused) {
@@ -157,7 +159,7 @@ TEST_F(Bank, ZeroOrNoNumberIsRepaidWithItsMessageWhileNoAmountChangesNothingSile
   RunRepay("0");
   RunRepay("abc");
   EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok",
-                                                         "box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok"}));
+                                                        "box ^.^ | 대출받았던 돈을 0만큼 갚으셨습니다 | ok"}));
   for (const char* entry : {"-500", "", "2147483648", "-2147483649"}) {
     ScreenRunning = 0;
     RunRepay(entry);

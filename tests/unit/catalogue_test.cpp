@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The compiled catalogues and the language choice. Whether each catalogue
 // translates every text of po/kxs.pot is the test catalogue.LANG.complete.
+#include "text/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <string_view>
-
-#include "text/catalogue.h"
 
 namespace {
 

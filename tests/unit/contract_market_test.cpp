@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The contract market: the list's rows, the refusals and the confirmation,
 // the negotiation's pictures and its draw, and the day that always follows.
 // Which rivals offer work is the market's rule (sim_market_test.cpp).

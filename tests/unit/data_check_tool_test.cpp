@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-tool data-check and save-dump, run as the build made them.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -57,11 +57,11 @@ TEST_F(ToolTest, ProblemsAreNamedWithFileAndLine) {
   int code = -1;
   const std::string output = RunTool("data-check " + scratch.Path().string(), &code);
   EXPECT_EQ(code, 1) << output;
-  for (const char* expected : {"data/corp.dat:7: 150 companies", "data/corp.dat:12: bidOdds 0",
-                               "data/corp.dat:15: a company name of 40 bytes", "data/main.dat: missing",
-                               "data/bank.dat:2: bank values missing", "face/man.dat:1: more than 255 persons",
-                               "face/man.dat:3: a name of 60 bytes", "face/man.dat:13: the file ends",
-                               "intro/intro.dat: missing; the game skips the intro", "data/mo001.kxg: missing"}) {
+  for (const char* expected :
+       {"data/corp.dat:7: 150 companies", "data/corp.dat:12: bidOdds 0", "data/corp.dat:15: a company name of 40 bytes",
+        "data/main.dat: missing", "data/bank.dat:2: bank values missing", "face/man.dat:1: more than 255 persons",
+        "face/man.dat:3: a name of 60 bytes", "face/man.dat:13: the file ends",
+        "intro/intro.dat: missing; the game skips the intro", "data/mo001.kxg: missing"}) {
     EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n" << output;
   }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Building a new game's world from the data files.
 #include <gtest/gtest.h>
 
@@ -20,8 +21,8 @@ struct CorpEntry {
 std::string CorpFile(const std::string& count, const std::vector<CorpEntry>& entries) {
   std::vector<std::string> lines = {"h1", "h2", "h3", "h4", "h5", "h6", count};
   for (const CorpEntry& entry : entries) {
-    for (const std::string& line : {std::string("--"), entry.name, entry.money, entry.reserveA, entry.bidOdds,
-                                    entry.reserveB}) {
+    for (const std::string& line :
+         {std::string("--"), entry.name, entry.money, entry.reserveA, entry.bidOdds, entry.reserveB}) {
       lines.push_back(line);
     }
   }
@@ -163,8 +164,7 @@ TEST_F(DataFiles, PersonsAreClearedAndFreeWhateverTheFileHolds) {
   Persons[0].employed = 1;
   std::memset(Persons[1].name, 'z', sizeof Persons[1].name);
   const std::string longName(70, 'n');
-  WriteWorld(CorpFile("3", ThreeCompanies),
-             ManFile("2", {Kim, {longName, 2, -5, {1, 2, 3, 4, 70000}, -1}}));
+  WriteWorld(CorpFile("3", ThreeCompanies), ManFile("2", {Kim, {longName, 2, -5, {1, 2, 3, 4, 70000}, -1}}));
   ASSERT_EQ(LoadGameData(), 1);
   EXPECT_EQ(PersonCount, 2);
   const Person& kim = Persons[0];
@@ -277,8 +277,8 @@ TEST_F(DataFiles, ClearingForANewGameTakesOnlyTheLoanAndTheJob) {
   ListCount = SeekerCount = ListCursor = TickCompany = 6;
   IndexList[0] = Offers[0].reward = 1;
   ClearWorldForNewGame();
-  EXPECT_EQ(std::vector<int32_t>({p.loanAmount, p.loanMonths, p.workTicks, p.isContract, p.progress, p.jobDays, JobReward,
-                                  JobType, JobClient, JobSpare, DDay}),
+  EXPECT_EQ(std::vector<int32_t>({p.loanAmount, p.loanMonths, p.workTicks, p.isContract, p.progress, p.jobDays,
+                                  JobReward, JobType, JobClient, JobSpare, DDay}),
             std::vector<int32_t>(11, 0));
   EXPECT_EQ(std::vector<int64_t>({p.kind, p.money, p.staffCount, Companies[7].money, Persons[4].stress, ListCount,
                                   SeekerCount, ListCursor, TickCompany, IndexList[0], Offers[0].reward}),

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text-mode line reading of the data files and the atoi-style numbers.
+#include "world/data_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/unit/world_test_support.h"
-#include "world/data_lines.h"
 
 namespace {
 

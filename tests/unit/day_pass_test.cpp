@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A day passing through the frame loop: the rivals one per frame, the
 // player's day, the month end with the loan's countdown, the dunning letter
 // and the prison, and the day report that follows in the window procedure.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The company dinner: two seconds of the picture, the bill, the report and
 // the day. The bill and the relief are rules (sim_outings_test.cpp).
+#include "screens/dinner.h"
+
 #include <cstdint>
 #include <string>
 
-#include "screens/dinner.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"
 

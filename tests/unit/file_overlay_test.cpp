@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A language's overlay of the data tree: its files stand in for the tree's
 // own, the rest and the player's files stay where they are.
 #include <gtest/gtest.h>
@@ -8,8 +9,8 @@
 #include "app/app.h"
 #include "platform/files.h"
 #include "platform/headless/headless.h"
-#include "text/catalogue.h"
 #include "tests/unit/world_test_support.h"
+#include "text/catalogue.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tests/unit/fit_measure.h"
 
 #include <fstream>
@@ -93,10 +94,10 @@ bool TrueTypeWidths::Load(const std::string& path) {
   for (uint32_t i = 0; i < tables; ++i) {
     const size_t record = 12 + 16 * static_cast<size_t>(i);
     const uint32_t tag = Read32(file_, record), offset = Read32(file_, record + 8);
-    if (tag == 0x68656164) head = offset;        // head
-    if (tag == 0x68686561) hhea = offset;        // hhea
-    if (tag == 0x686D7478) hmtx_ = offset;       // hmtx
-    if (tag == 0x636D6170) cmap = offset;        // cmap
+    if (tag == 0x68656164) head = offset;   // head
+    if (tag == 0x68686561) hhea = offset;   // hhea
+    if (tag == 0x686D7478) hmtx_ = offset;  // hmtx
+    if (tag == 0x636D6170) cmap = offset;   // cmap
   }
   if (head == 0 || hhea == 0 || hmtx_ == 0 || cmap == 0) return false;
   metrics_ = static_cast<int>(Read16(file_, hhea + 34));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How wide a text is where the game shows it: with the game's bitmap fonts
 // on its screens (8 pixels a byte below 0x80, 16 a Hangul syllable), and
 // with the TrueType font the backends draw boxes and dialogs with

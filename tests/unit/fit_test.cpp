@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every text of every language fits where the game shows it: the screens'
 // lines (drawn with the game's fonts, in the text areas of pictures.txt and
 // the columns of their lists), the dialogs' texts (in their controls'
@@ -48,12 +49,17 @@ const std::string TypedName = "0123456789abcdef";
 const ScreenLine ScreenLines[] = {
     {"수주정보가 없습니다", "data/info.kxg", "no offers", {}},
     {"업체명                             수주내용                  수주비  계약일수", "data/info.kxg", "header", {}},
-    {"%-15.*s %-25s %10d %8d", "data/info.kxg", "offers: client, work, fee, days", {"{company}", "{job}", "99999", "184"}},
+    {"%-15.*s %-25s %10d %8d",
+     "data/info.kxg",
+     "offers: client, work, fee, days",
+     {"{company}", "{job}", "99999", "184"}},
     {"현재 구직자가 한명도 없습니다", "data/man001.kxg", "no seekers", {}},
     {"이름            분류           희망월급", "data/man001.kxg", "header", {}},
     {"%-10.*s %-15s %7d", "data/man001.kxg", "seekers: name, kind, salary", {"{person}", "{trade}", "2000"}},
     {"< %s > 사장 : %s 사원 : %d", "data/mo001.kxg", "status line 1", {TypedName, TypedName, "99"}},
-    {"%-15s     %-4d     %3d일 %2u달 대출기한 : %d달", "data/mo001.kxg", "status line 2",
+    {"%-15s     %-4d     %3d일 %2u달 대출기한 : %d달",
+     "data/mo001.kxg",
+     "status line 2",
      {"2147483647", "50000", "999", "33", "12"}},
     {"%-15s     %-4d     %3d, %2u달", "data/mo001.kxg", "status line 2", {"2147483647", "0", "999", "33"}},
     {"D-day : %d Percent : %d", "data/mo001.kxg", "job line", {"184", "100"}},
@@ -127,7 +133,8 @@ struct Language {
     ResetWorld();
     ASSERT_EQ(LoadGameData(), 1) << CurrentLanguage();
     for (int i = 1; i < CompanyCount; ++i)
-      companies.push_back(JohabToUtf8(std::string(Companies[i].name, NameLength(Companies[i].name, sizeof Companies[i].name))));
+      companies.push_back(
+          JohabToUtf8(std::string(Companies[i].name, NameLength(Companies[i].name, sizeof Companies[i].name))));
     for (int i = 0; i < PersonCount; ++i)
       persons.push_back(JohabToUtf8(std::string(Persons[i].name, NameLength(Persons[i].name, sizeof Persons[i].name))));
     for (int8_t category : {CategoryProgrammer, CategoryDesigner, CategorySales, CategoryManagement, int8_t(9)})
@@ -249,7 +256,8 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
           std::vector<std::string> values = written.values;
           text = fit::Formatted(Tr(written.format), values);
         }
-        EXPECT_FALSE(!IsKorean() && HasHangul(text)) << "\"" << text << "\" in dialog " << dialog->id << " is left in Korean";
+        EXPECT_FALSE(!IsKorean() && HasHangul(text))
+            << "\"" << text << "\" in dialog " << dialog->id << " is left in Korean";
         std::string wansung, bad;
         EXPECT_TRUE(Utf8ToWansung(text, &wansung)) << "\"" << text << "\" has characters Wansung cannot hold";
         const int width = font.Pixels(text, size, &bad);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -33,9 +34,9 @@ TEST_F(FontComposition, SetsFollowTheNeighbours) {
     const char* syllable;
     Part initial, medial, finalPart;
   } cases[] = {
-      {"가", {0, 1}, {0, 1}, {0, 0}},   {"각", {5, 1}, {2, 1}, {0, 1}},    {"나", {0, 3}, {1, 1}, {0, 0}},
-      {"난", {5, 3}, {3, 1}, {0, 4}},   {"고", {1, 1}, {0, 9}, {0, 0}},    {"과", {3, 1}, {0, 10}, {0, 0}},
-      {"귀", {4, 1}, {0, 17}, {0, 0}},  {"곤", {6, 1}, {2, 9}, {3, 4}},    {"흽", {7, 19}, {3, 20}, {1, 17}},
+      {"가", {0, 1}, {0, 1}, {0, 0}},    {"각", {5, 1}, {2, 1}, {0, 1}},   {"나", {0, 3}, {1, 1}, {0, 0}},
+      {"난", {5, 3}, {3, 1}, {0, 4}},    {"고", {1, 1}, {0, 9}, {0, 0}},   {"과", {3, 1}, {0, 10}, {0, 0}},
+      {"귀", {4, 1}, {0, 17}, {0, 0}},   {"곤", {6, 1}, {2, 9}, {3, 4}},   {"흽", {7, 19}, {3, 20}, {1, 17}},
       {"퀭", {7, 16}, {2, 16}, {2, 21}}, {"뜷", {6, 5}, {3, 19}, {3, 15}},
   };
   for (const auto& c : cases) {
@@ -107,7 +108,11 @@ TEST_F(TextDrawing, LineFeedReturnsToTheLeftEdge) {
 
 TEST_F(TextDrawing, ColourEscapesChangeOnlyTheText) {
   GuardedFrame f;
-  DrawText(f.frame(), 10, 10, "A\x0B" "248B\x0B" "007C", 0, 213);
+  DrawText(f.frame(), 10, 10,
+           "A\x0B"
+           "248B\x0B"
+           "007C",
+           0, 213);
   EXPECT_EQ(f.at(12, 12), 0);  // black text over its shadow
   EXPECT_EQ(EngGlyphAt(f, 18, 10, 248), 'B');
   EXPECT_EQ(EngGlyphAt(f, 26, 10, 7), 'C');
@@ -118,13 +123,20 @@ TEST_F(TextDrawing, ColourEscapesChangeOnlyTheText) {
   EXPECT_EQ(TextColour, 7);
   TextColour = 5;
   GuardedFrame plain;
-  DrawTextPlain(plain.frame(), 0, 0, "\x0B" "100A");
+  DrawTextPlain(plain.frame(), 0, 0,
+                "\x0B"
+                "100A");
   EXPECT_EQ(EngGlyphAt(plain, 0, 0, 5), 'A');
   EXPECT_EQ(TextColour, 5);
 }
 
 TEST_F(TextDrawing, CutShortTextsEnd) {
-  for (const char* text : {"A\x0B", "A\x0B" "2", "A\x0B" "24", "A\x88"}) {
+  for (const char* text : {"A\x0B",
+                           "A\x0B"
+                           "2",
+                           "A\x0B"
+                           "24",
+                           "A\x88"}) {
     GuardedFrame f;
     TextColour = 3;
     DrawTextColoured(f.frame(), 0, 0, text);

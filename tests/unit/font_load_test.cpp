@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,8 +28,13 @@ TEST_F(FontLoading, WrongSizesAreRefusedAndKeepTheFonts) {
     std::string han, eng, named, reason;
   } cases[] = {
       {WriteTestFile("short_han.fnt", {han.begin(), han.end() - 1}), engPath_, "short_han.fnt", "shorter"},
-      {WriteTestFile("long_han.fnt", [&] { auto v = han; v.push_back(0); return v; }()), engPath_, "long_han.fnt",
-       "longer"},
+      {WriteTestFile("long_han.fnt",
+                     [&] {
+                       auto v = han;
+                       v.push_back(0);
+                       return v;
+                     }()),
+       engPath_, "long_han.fnt", "longer"},
       {hanPath_, WriteTestFile("short_eng.fnt", {eng.begin(), eng.begin() + 4095}), "short_eng.fnt", "shorter"},
       {hanPath_, WriteTestFile("empty_eng.fnt", {}), "empty_eng.fnt", "shorter"},
       {hanPath_, testing::TempDir() + "/no_such_eng.fnt", "no_such_eng.fnt", "missing"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fonts the build makes, composed through the game's own drawing and
 // compared with the Unifont syllables they were made from.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fonts whose glyphs say what they are, for tests of composition and drawing.
 //   han.fnt: a partial glyph carries its set and glyph number in one row pair
 //   (initial rows 0/1, medial rows 5/6, final rows 11/12: set | 0x80 in the
@@ -8,10 +9,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <cstdint>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>

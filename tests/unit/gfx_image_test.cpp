@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The .kxg loaders and their quirks, on files built here byte by byte.
 #include <gtest/gtest.h>
 
@@ -70,8 +71,7 @@ TEST(KxgLoader, PaddingSkipsTwoRawBytesUnlessWidth320OrNoResolution) {
   KxgSpec s;
   s.bytesPerLine = 6;  // wider than 4: padding applies
   // Two padding bytes after each row, even run-like ones (0xC9 is raw here).
-  EXPECT_EQ(Decode(Kxg(s, {1, 2, 3, 4, 0xC9, 0xC9, 5, 6, 7, 8}), 8),
-            (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(Decode(Kxg(s, {1, 2, 3, 4, 0xC9, 0xC9, 5, 6, 7, 8}), 8), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
   s.resolution = 0;  // one byte only
   EXPECT_EQ(Decode(Kxg(s, {1, 2, 3, 4, 0xC9, 5, 6, 7, 8}), 8), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8}));
   KxgSpec wide;

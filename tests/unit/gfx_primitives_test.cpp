@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rectangle primitives and the software cursor.
 #include <gtest/gtest.h>
 

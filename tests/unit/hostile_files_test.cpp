@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Readers against files that are empty, cut short, too large, garbled or not
 // files at all, and a save that fails part way through its write.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command menu: its rows, the way back and the end of the program.
 #include "app/notice_followups.h"
 #include "screens/command_menu.h"

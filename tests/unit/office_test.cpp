@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The office: the command bar's areas, the status lines, the work animation
 // and the bands' refusals.
+#include "screens/office.h"
+
 #include <cstring>
 
 #include "gfx/image.h"
-#include "screens/office.h"
 #include "screens/screens.h"
 #include "tests/unit/title_test_support.h"
 #include "text/utf8.h"

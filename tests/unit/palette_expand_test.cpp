@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The palette expansion every backend shares: every scale writes exactly its
 // blocks, honours both pitches and leaves the padding alone.
+#include "platform/palette_expand.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
-
-#include "platform/palette_expand.h"
 
 namespace {
 

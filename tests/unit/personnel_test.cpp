@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Personnel management: the staff list in pool order, previous and next
 // with their overlapping areas, the four actions with their boxes, and the
 // retirement of the last employee that ends the visit.
+#include "screens/personnel.h"
+
 #include <string>
 #include <vector>
 
 #include "gfx/image.h"
-#include "screens/personnel.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"
 #include "text/font.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The SVG drawings against the picture table, through the renderings the
 // build made: every button and area is drawn on its hot area, a pressed
 // look changes its buttons only, and a picture the game swaps in agrees
@@ -130,8 +131,8 @@ TEST(PictureDrawings, SlotPicturesMatchThePictureUnderThem) {
     if (!base || p.sprite) continue;
     ++slotted;
     const TableRect r = LocalRect(*base, p.OnScreen());
-    EXPECT_EQ(Disagreements(Drawing(p, JobOf(p)), Drawing(*base, JobOf(*base)), Loaded(p.path), 0, Loaded(base->path), r),
-              0)
+    EXPECT_EQ(
+        Disagreements(Drawing(p, JobOf(p)), Drawing(*base, JobOf(*base)), Loaded(p.path), 0, Loaded(base->path), r), 0)
         << p.path << " in " << base->path;
   }
   EXPECT_EQ(slotted, 9);  // three icons, six work pictures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture table and the screens say the same: every labelled hot area of
 // pictures.txt is exactly where its screen tests clicks, and every text area
 // has the colour and shadow its screen writes in. A hot area or text area

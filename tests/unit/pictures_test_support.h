@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture table and the pictures and drawings the build made from it,
 // loaded once for the picture tests: the Korean ones, or with
 // KXS_TEST_LANGUAGE=LANG those of a translation (its overlay of the tree
@@ -11,7 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-
 #include <map>
 #include <string>
 #include <vector>
@@ -93,7 +93,6 @@ inline const Picture& Loaded(const std::string& path) {
   }
   return found->second;
 }
-
 
 // The build's renderings of the SVG drawings, beside the data tree.
 inline std::string RenderedDir() {

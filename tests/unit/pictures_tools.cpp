@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shared palette, the dithering quantiser and the picture table reader.
 #include <gtest/gtest.h>
 
@@ -66,9 +67,9 @@ TEST(SharedPalette, FixedEntriesAndNoDuplicates) {
 TEST(SharedPalette, TextColoursReadOverTheirShadows) {
   const auto& pal = SharedPalette();
   // Every colour the screens draw with a black shadow stands out from black.
-  for (uint8_t c : {SharedColour::PlanningHeader, SharedColour::DefaultText, SharedColour::ContractRows,
-                    SharedColour::ListHeader, SharedColour::JobLine, SharedColour::EmptyList, SharedColour::RankingRows,
-                    SharedColour::LightText})
+  for (uint8_t c :
+       {SharedColour::PlanningHeader, SharedColour::DefaultText, SharedColour::ContractRows, SharedColour::ListHeader,
+        SharedColour::JobLine, SharedColour::EmptyList, SharedColour::RankingRows, SharedColour::LightText})
     EXPECT_GE(Contrast(pal, c, SharedColour::Black), 7.0) << int(c);
   // The job line is drawn with shadow 0: it must be among the brightest.
   EXPECT_GT(Luminance(pal, SharedColour::JobLine), 0.8);
@@ -162,22 +163,22 @@ TEST(PictureTable, ReadsEveryKindOfRecord) {
 TEST(PictureTable, RejectsFaultsWithTheirLine) {
   const std::string good = "picture data/a.kxg 640 480 opaque S\n";
   const std::pair<std::string, std::string> faults[] = {
-      {"hot 1 1 2 2 button x\n", "line 1"},                                  // before any picture
-      {good + "frobnicate 1 2\n", "line 2"},                                  // unknown record
-      {"picture ../a.kxg 4 4 opaque S\n", "line 1"},                          // leaves the tree
-      {"picture data/a.png 4 4 opaque S\n", "line 1"},                        // not a picture
-      {"picture data/a.kxg 0 4 opaque S\n", "line 1"},                        // empty
-      {"picture data/a.kxg 4 4 shiny S\n", "line 1"},                         // unknown kind
-      {good + good, "line 2"},                                                // listed twice
-      {good + "hot 30 1 20 2 button x\n", "line 2"},                          // x2 before x1
-      {good + "text 1 1 20 20 255 0 x\n", "line 2"},                          // the key as text colour
-      {good + "text 1 1 20 20 7 12a x\n", "line 2"},                          // garbled shadow
-      {good + "hot 1 1 20 2x button x\n", "line 2"},                          // garbled number
-      {"picture data/p.kxg 10 10 opaque S\nat 0 0\nslot 5 5 12 12 s\n", "line 1"},  // slot outside
+      {"hot 1 1 2 2 button x\n", "line 1"},                                                // before any picture
+      {good + "frobnicate 1 2\n", "line 2"},                                               // unknown record
+      {"picture ../a.kxg 4 4 opaque S\n", "line 1"},                                       // leaves the tree
+      {"picture data/a.png 4 4 opaque S\n", "line 1"},                                     // not a picture
+      {"picture data/a.kxg 0 4 opaque S\n", "line 1"},                                     // empty
+      {"picture data/a.kxg 4 4 shiny S\n", "line 1"},                                      // unknown kind
+      {good + good, "line 2"},                                                             // listed twice
+      {good + "hot 30 1 20 2 button x\n", "line 2"},                                       // x2 before x1
+      {good + "text 1 1 20 20 255 0 x\n", "line 2"},                                       // the key as text colour
+      {good + "text 1 1 20 20 7 12a x\n", "line 2"},                                       // garbled shadow
+      {good + "hot 1 1 20 2x button x\n", "line 2"},                                       // garbled number
+      {"picture data/p.kxg 10 10 opaque S\nat 0 0\nslot 5 5 12 12 s\n", "line 1"},         // slot outside
       {good + "picture data/b.kxg 10 5 opaque S\ntwin data/z.kxg 0 0 0 9 4\n", "line 2"},  // unknown normal
       {good + "picture data/b.kxg 10 5 opaque S\ntwin data/a.kxg 0 0 0 8 4\n", "line 2"},  // wrong width
       {good + "picture data/b.kxg 10 5 opaque S\ntwin data/a.kxg 2 0 0 9 4\n", "line 2"},  // rows run past
-      {"picture data/b.kxg 630 10 opaque S\nat 20 0\n", "line 1"},            // off the screen
+      {"picture data/b.kxg 630 10 opaque S\nat 20 0\n", "line 1"},                         // off the screen
       {"# nothing\n", "no pictures"},
   };
   for (const auto& [text, where] : faults) {
@@ -230,8 +231,8 @@ TEST(PictureTable, ArtRecordsNameADrawingAndALook) {
   const std::string normal = "picture data/a.kxg 640 480 opaque S\n  hot 10 10 29 29 button GO\n  art a.svg\n";
   const std::string twin = "picture data/b.kxg 20 20 opaque S\n  twin data/a.kxg 0 10 10 29 29\n";
   for (const std::string& bad : std::vector<std::string>{
-           normal + twin + "  art b.svg\n",                   // a twin is its normal's drawing, not its own
-           normal + twin + "  art a.svg pressed.css\n",       // the same
+           normal + twin + "  art b.svg\n",                       // a twin is its normal's drawing, not its own
+           normal + twin + "  art a.svg pressed.css\n",           // the same
            "picture data/a.kxg 640 480 opaque S\n  art x.css\n",  // a look without a drawing
            "picture data/a.kxg 640 480 opaque S\n  art ../a.svg\n",
            "picture data/a.kxg 640 480 opaque S\n  art a.svg b.svg\n",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The pictures the build wrote into the data tree, checked against the
 // picture table and against the sizes the game's screens rely on.
 #include <gtest/gtest.h>
@@ -12,22 +13,20 @@
 #include "gfx/image.h"
 #include "tests/unit/pictures_test_support.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 // The sizes the screens take for granted: they load into fixed buffers and
 // put pictures into fixed rectangles.
 TEST(PictureTree, TableNamesEveryPictureAtItsSize) {
   std::map<std::string, std::pair<int, int>> expected = {
-      {"cur/arrow.kxg", {16, 16}},     {"data/fir_but.kxg", {87, 44}},   {"data/totalbar2.kxg", {128, 180}},
-      {"data/money.kxg", {20, 20}},    {"data/gugi.kxg", {20, 20}},      {"data/day.kxg", {20, 20}},
+      {"cur/arrow.kxg", {16, 16}},      {"data/fir_but.kxg", {87, 44}},    {"data/totalbar2.kxg", {128, 180}},
+      {"data/money.kxg", {20, 20}},     {"data/gugi.kxg", {20, 20}},       {"data/day.kxg", {20, 20}},
       {"data/commbar.kxg", {186, 330}}, {"data/commbar1.kxg", {186, 330}}, {"data/care.kxg", {326, 236}},
-      {"data/prison.kxg", {177, 122}}, {"data/return.kxg", {135, 35}},
+      {"data/prison.kxg", {177, 122}},  {"data/return.kxg", {135, 35}},
   };
   for (const char* full : {"data/main.kxg", "data/mainmenu.kxg", "data/first.kxg", "data/mo001.kxg",
-                           "data/tmap0002.kxg", "data/man001.kxg", "data/info.kxg", "data/bill001.kxg",
-                           "data/win.kxg", "data/bank001.kxg", "data/self.kxg", "data/eat.kxg", "data/love.kxg"})
+                           "data/tmap0002.kxg", "data/man001.kxg", "data/info.kxg", "data/bill001.kxg", "data/win.kxg",
+                           "data/bank001.kxg", "data/self.kxg", "data/eat.kxg", "data/love.kxg"})
     expected[full] = {640, 480};
   for (int i = 1; i <= 4; ++i) expected["data/mm" + std::to_string(i) + ".kxg"] = {186, 55};
   for (int i = 1; i <= 6; ++i) {

@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Project planning and the production plan: the list area that asks, the
 // dialog's days with the plans it refuses, and the day that passes on
 // either answer.
+#include "screens/planning.h"
+
 #include <string>
 
 #include "dialogs/dialogs.h"
 #include "dialogs/production_plan.h"
 #include "screens/messages.h"
-#include "screens/planning.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"
 

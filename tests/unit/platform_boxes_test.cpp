@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The message-box rules every backend applies: buttons, answers, keys, the
 // caps of the texts and their lines.
 #include <gtest/gtest.h>
@@ -95,8 +96,9 @@ TEST(PlatformBoxes, FontsTheGameRefusesAreToldInABox) {
   EXPECT_FALSE(StartGame(&exitCode));
   EXPECT_EQ(exitCode, 1);
   ASSERT_FALSE(HeadlessLogLines().empty());
-  EXPECT_EQ(HeadlessLogLines().back(),
-            "box File Error | 글꼴 화일이 없거나 잘못되었습니다\\ndata/han.fnt: shorter than a font of 11520 bytes | ok");
+  EXPECT_EQ(
+      HeadlessLogLines().back(),
+      "box File Error | 글꼴 화일이 없거나 잘못되었습니다\\ndata/han.fnt: shorter than a font of 11520 bytes | ok");
   Shutdown();
 }
 

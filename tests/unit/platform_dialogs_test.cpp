@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dialog rules every backend applies: places, font, focus, Enter and
 // Escape, held texts, and the templates that do not run.
 #include <gtest/gtest.h>

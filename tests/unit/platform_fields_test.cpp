@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The edit fields of dialogs on every backend: bytes, never half a
 // character, within the limit.
 #include <gtest/gtest.h>

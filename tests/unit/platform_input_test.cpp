@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Input as the backends that gather it hand it to the game: the shared
 // queue, the virtual-key table and the letterbox.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The one Wansung conversion of boxes and dialogs: its table against the C
 // library's converter, its treatment of bad bytes, and its agreement with
 // the game's own conversion (text/) wherever that one converts.
@@ -36,13 +37,21 @@ TEST(PlatformWansung, EveryPairAgreesWithTheReferenceBothWays) {
 }
 
 TEST(PlatformWansung, BadBytesReadAsOneReplacementEach) {
-  EXPECT_EQ(DecodeWansung(std::string("a\xFF\xFF" "b\x81")), "a\uFFFD\uFFFDb\uFFFD");
-  EXPECT_EQ(DecodeWansung(std::string("\xC9\xA1" "x")), "\uFFFDx");          // a user-defined pair: one
-  EXPECT_EQ(DecodeWansung(std::string("\xB1" "A\xB1\xE8")), "\uFFFDA김");      // a lead without its trail
-  EXPECT_EQ(DecodeWansung(std::string("\xB1\xE8\xB1")), "김\uFFFD");          // cut at the end
+  EXPECT_EQ(DecodeWansung(std::string("a\xFF\xFF"
+                                      "b\x81")),
+            "a\uFFFD\uFFFDb\uFFFD");
+  EXPECT_EQ(DecodeWansung(std::string("\xC9\xA1"
+                                      "x")),
+            "\uFFFDx");  // a user-defined pair: one
+  EXPECT_EQ(DecodeWansung(std::string("\xB1"
+                                      "A\xB1\xE8")),
+            "\uFFFDA김");                                             // a lead without its trail
+  EXPECT_EQ(DecodeWansung(std::string("\xB1\xE8\xB1")), "김\uFFFD");  // cut at the end
   EXPECT_EQ(DecodeWansung(nullptr, 3), "");
   // The character rule fields are cut by: a pair is two bytes 0xA1..0xFE.
-  const std::string text = "\x81\xA1" "A\xB1\xE8\xA1";
+  const std::string text =
+      "\x81\xA1"
+      "A\xB1\xE8\xA1";
   std::vector<int> steps;
   for (size_t at = 0; at < text.size(); at += size_t(steps.back())) steps.push_back(WansungCharLength(text, at));
   EXPECT_EQ(steps, (std::vector<int>{1, 1, 1, 2, 1}));
@@ -50,7 +59,9 @@ TEST(PlatformWansung, BadBytesReadAsOneReplacementEach) {
 }
 
 TEST(PlatformWansung, WritingLeavesOutWhatHasNoCode) {
-  EXPECT_EQ(EncodeWansung("김a똠\t😀철"), "\xB1\xE8" "a\xC3\xB6");
+  EXPECT_EQ(EncodeWansung("김a똠\t😀철"),
+            "\xB1\xE8"
+            "a\xC3\xB6");
   std::string out;
   EXPECT_FALSE(EncodeWansungChar("\x7F", 1, &out));
   EXPECT_FALSE(EncodeWansungChar("\xC0\xAF", 2, &out));      // an overlong '/'

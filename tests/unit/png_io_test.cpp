@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The zlib PNG writer and reader: the writer's bytes are those the stored
 // snapshots were made with (pinned by the CRC of whole files written by the
 // previous encoder), what it writes reads back, and damaged files are refused.
+#include "platform/headless/png_io.h"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -8,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/headless/png_io.h"
 #include "tests/unit/world_test_support.h"
 
 namespace {
@@ -53,8 +55,8 @@ TEST(PngIo, WritesTheBytesOfTheStoredSnapshotsEncoder) {
   // One pixel, one column, one row (the filters they cannot use), small
   // (a narrowed window) and a full frame (several IDAT chunks).
   const Pinned pinned[] = {
-      {1, 1, 0x4733c8fau, 69, 0x1e59baddu, 847},       {1, 9, 0x21464e8bu, 92, 0xb08f3832u, 863},
-      {9, 1, 0x9025a472u, 77, 0x7cbda05eu, 855},       {40, 30, 0x2bd89a60u, 156, 0x305d7074u, 2078},
+      {1, 1, 0x4733c8fau, 69, 0x1e59baddu, 847},         {1, 9, 0x21464e8bu, 92, 0xb08f3832u, 863},
+      {9, 1, 0x9025a472u, 77, 0x7cbda05eu, 855},         {40, 30, 0x2bd89a60u, 156, 0x305d7074u, 2078},
       {640, 480, 0x1d6dc699u, 6270, 0x5992f2aeu, 65036},
   };
   for (const Pinned& p : pinned) {
@@ -107,7 +109,8 @@ TEST(PngIo, RefusesDamagedFilesAndPassesOverDamagedOptionalChunks) {
   // an unknown critical one refuses the file.
   for (const char* type : {"zzZz", "ZZZZ"}) {
     std::vector<uint8_t> extra(good.begin(), good.begin() + 33);
-    const uint8_t chunk[] = {0, 0, 0, 1, uint8_t(type[0]), uint8_t(type[1]), uint8_t(type[2]), uint8_t(type[3]), 7, 1, 2, 3, 4};
+    const uint8_t chunk[] = {0, 0, 0, 1, uint8_t(type[0]), uint8_t(type[1]), uint8_t(type[2]), uint8_t(type[3]), 7,
+                             1, 2, 3, 4};
     extra.insert(extra.end(), chunk, chunk + sizeof chunk);
     extra.insert(extra.end(), good.begin() + 33, good.end());
     Spit("extra.png", extra);

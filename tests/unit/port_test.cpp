@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The desktop game's own rules: its options, where it finds the data tree
 // and keeps the save, kxs.ini, and the one mapping of game file names.
 #include <gtest/gtest.h>
@@ -68,10 +69,10 @@ TEST(PortOptions, EveryOptionAndEveryRefusal) {
   EXPECT_EQ(o.language, "");
 
   const std::vector<std::vector<const char*>> refused = {
-      {"--lang"},         {"--lang="},           {"--language", "en"},
-      {"--bogus"},        {"game.sav"},          {"-w"},           {"--data"},     {"--data="},
-      {"--scale"},        {"--scale", "0"},      {"--scale", "9"}, {"--scale=x"},  {"--scale", "2x"},
-      {"--scale", ""},    {"--window", "--fullscreen"},            {"--windowed"},
+      {"--lang"},       {"--lang="},   {"--language", "en"}, {"--bogus"},     {"game.sav"},
+      {"-w"},           {"--data"},    {"--data="},          {"--scale"},     {"--scale", "0"},
+      {"--scale", "9"}, {"--scale=x"}, {"--scale", "2x"},    {"--scale", ""}, {"--window", "--fullscreen"},
+      {"--windowed"},
   };
   for (const auto& args : refused) {
     EXPECT_EQ(Parse(args, &o, &message), ParseUsageError) << args[0];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The ranking board played through the replay harness on a world in which
 // the player's company is the richest: leaving the board shows the victory
 // on every visit, with the fanfare, the congratulation and its sound after

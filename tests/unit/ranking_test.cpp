@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The ranking board's pages and rows, and the victory on leaving it first.
+#include "screens/ranking.h"
+
 #include <string>
 
-#include "screens/ranking.h"
 #include "screens/screens.h"
 #include "tests/unit/town_test_support.h"
 
@@ -87,7 +89,8 @@ TEST_F(RankingBoard, LeavingInFirstPlaceShowsTheVictoryEachVisit) {
   AddRivals(3);
   VisitAndLeave();
   EXPECT_EQ(DayCount, 2);
-  const std::vector<std::string> once = {"sound sound/win.wav", "box 축하메세지 | 축하합니다. 당신의 회사가 재계 1위를 차지하였습니다 | ok",
+  const std::vector<std::string> once = {"sound sound/win.wav",
+                                         "box 축하메세지 | 축하합니다. 당신의 회사가 재계 1위를 차지하였습니다 | ok",
                                          "sound sound/yes.wav"};
   EXPECT_EQ(BoxesAndSounds(), once);
   VisitAndLeave();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The replay-script language.
 #include <gtest/gtest.h>
 
@@ -8,16 +9,17 @@ namespace {
 TEST(ReplayScript, EveryCommand) {
   std::vector<ReplayCommand> c;
   std::string error;
-  ASSERT_TRUE(ParseReplayScript("# a comment\n"
-                                "move 10 20\n"
-                                "click 639 479   # trailing comment\n"
-                                "key ESC\nkey 65\n"
-                                "frames 5\n"
-                                "until OfficeScreen\nuntil BankScreen 40\n"
-                                "answer yes\n"
-                                "dialog \"김 사장\" \"\" \"a \\\"b\\\"\" ok\n"
-                                "snapshot out/start.png\n",
-                                &c, &error))
+  ASSERT_TRUE(
+      ParseReplayScript("# a comment\n"
+                        "move 10 20\n"
+                        "click 639 479   # trailing comment\n"
+                        "key ESC\nkey 65\n"
+                        "frames 5\n"
+                        "until OfficeScreen\nuntil BankScreen 40\n"
+                        "answer yes\n"
+                        "dialog \"김 사장\" \"\" \"a \\\"b\\\"\" ok\n"
+                        "snapshot out/start.png\n",
+                        &c, &error))
       << error;
   ASSERT_EQ(c.size(), 10u);
   EXPECT_EQ(c[0].kind, ReplayMove);
@@ -40,9 +42,9 @@ TEST(ReplayScript, EveryCommand) {
 }
 
 TEST(ReplayScript, MistakesNameTheirLine) {
-  const char* bad[] = {"move 1\n",          "click a b\n",        "key F13\n",   "frames -1\n",
-                       "until\n",           "answer maybe\n",     "dialog ok ok\n", "dialog \"x\n",
-                       "snapshot\n",        "jump 1 2\n",         "frames 99999999999\n"};
+  const char* bad[] = {"move 1\n",   "click a b\n",    "key F13\n",           "frames -1\n",
+                       "until\n",    "answer maybe\n", "dialog ok ok\n",      "dialog \"x\n",
+                       "snapshot\n", "jump 1 2\n",     "frames 99999999999\n"};
   for (const char* script : bad) {
     std::vector<ReplayCommand> c;
     std::string error;
@@ -54,16 +56,17 @@ TEST(ReplayScript, MistakesNameTheirLine) {
 TEST(ReplayScript, RepeatsUnrollNestedAndBounded) {
   std::vector<ReplayCommand> c;
   std::string error;
-  ASSERT_TRUE(ParseReplayScript("frames 1\n"
-                                "repeat 3   # three days\n"
-                                "  key SPACE\n"
-                                "  repeat 2\n"
-                                "    frames 4\n"
-                                "  end\n"
-                                "end\n"
-                                "repeat 1\nend\n"
-                                "click 5 6\n",
-                                &c, &error))
+  ASSERT_TRUE(
+      ParseReplayScript("frames 1\n"
+                        "repeat 3   # three days\n"
+                        "  key SPACE\n"
+                        "  repeat 2\n"
+                        "    frames 4\n"
+                        "  end\n"
+                        "end\n"
+                        "repeat 1\nend\n"
+                        "click 5 6\n",
+                        &c, &error))
       << error;
   ASSERT_EQ(c.size(), 11u);
   for (int day = 0; day < 3; ++day) {

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The save file's bytes: layout, round trips, hostile files and the job
 // trailer.
+#include "world/save_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "world/save_format.h"
 #include "world/world.h"
 
 namespace {

@@ -1,21 +1,23 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saving and loading through the game's own boxes, and the default world
 // through a whole save and load.
+#include "app/save_game.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/app.h"
-#include "app/save_game.h"
 #include "platform/headless/headless.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
-#include "text/catalogue.h"
 #include "tests/unit/world_test_support.h"
+#include "text/catalogue.h"
 #include "world/save_format.h"
 #include "world/world.h"
 

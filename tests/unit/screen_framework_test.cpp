@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The step timer, the button-press animation and the return button.
 #include <gtest/gtest.h>
 
@@ -6,8 +7,8 @@
 #include <vector>
 
 #include "gfx/image.h"
-#include "tests/unit/font_test_support.h"
 #include "tests/unit/app_test_support.h"
+#include "tests/unit/font_test_support.h"
 
 namespace {
 

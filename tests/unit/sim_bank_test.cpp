@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bank's rules: how much a loan books, and money that stays in its
 // field. The dialogs that call them are in bank_test.cpp.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The running job: its daily progress and the evening's settlement.
 #include <gtest/gtest.h>
 
@@ -87,7 +88,8 @@ TEST_F(Jobs, AContractAt99WithNoDaysLeftIsBroken) {
   EXPECT_EQ(Player().bidOdds, 5);
   ExpectNoJob();
   EXPECT_EQ(BoxesAndSounds(),
-            (std::vector<std::string>{"box 알림 | 수주 계약 일정을 벗어나 계약이 파기되고\\n계약금의 3배(150)를 배상합니다 | ok"}));
+            (std::vector<std::string>{
+                "box 알림 | 수주 계약 일정을 벗어나 계약이 파기되고\\n계약금의 3배(150)를 배상합니다 | ok"}));
 }
 
 TEST_F(Jobs, ABreachCostsThreeTimesThePriceWhenTheMoneyIsThere) {
@@ -108,7 +110,7 @@ TEST_F(Jobs, AContractAt100WithNoDaysLeftIsPaid) {
   EXPECT_EQ(Player().bidOdds, 2);  // never below 2
   ExpectNoJob();
   EXPECT_EQ(BoxesAndSounds(), (std::vector<std::string>{"box 알림 | 수주건을 완료했습니다. 700의 돈을 받았습니다 | ok",
-                                                         "sound sound/money.wav"}));
+                                                        "sound sound/money.wav"}));
 }
 
 TEST_F(Jobs, ARunningContractWithinItsDaysWaits) {
@@ -126,9 +128,8 @@ TEST_F(Jobs, ARunningContractWithinItsDaysWaits) {
 TEST_F(Jobs, FinishedJobsLowerTheOddsByZeroOrOne) {
   const uint32_t keeps = SeedWhere([] { return GameRand() % 2 == 0; });
   const uint32_t lowers = SeedWhere([] { return GameRand() % 2 == 1; });
-  for (const auto& [seed, start, expected] :
-       std::vector<std::tuple<uint32_t, int8_t, int8_t>>{{keeps, 5, 5}, {lowers, 5, 4}, {lowers, 2, 2},
-                                                         {keeps, 1, 2}, {lowers, -128, 127}}) {
+  for (const auto& [seed, start, expected] : std::vector<std::tuple<uint32_t, int8_t, int8_t>>{
+           {keeps, 5, 5}, {lowers, 5, 4}, {lowers, 2, 2}, {keeps, 1, 2}, {lowers, -128, 127}}) {
     StartContract(10, 1);
     Player().progress = 100;
     Player().bidOdds = start;
@@ -147,8 +148,9 @@ TEST_F(Jobs, AProductionOfOneDaySellsForNothing) {
   EXPECT_EQ(JobReward, 0);
   EXPECT_EQ(Player().money, 100);
   ExpectNoJob();
-  EXPECT_EQ(BoxesAndSounds(), (std::vector<std::string>{"box 알림 | 프로젝트를 마칩니다\\n좋은 제품이라 0의 가격에 팔립니다 | ok",
-                                                         "sound sound/money.wav"}));
+  EXPECT_EQ(BoxesAndSounds(),
+            (std::vector<std::string>{"box 알림 | 프로젝트를 마칩니다\\n좋은 제품이라 0의 가격에 팔립니다 | ok",
+                                      "sound sound/money.wav"}));
 }
 
 TEST_F(Jobs, AProductionSellsForAHundredTimesTheDraw) {
@@ -169,8 +171,8 @@ TEST_F(Jobs, AProductionOutOfDaysFailsWithTheCrackFirst) {
   SettleJob();
   EXPECT_EQ(Player().money, 100);
   ExpectNoJob();
-  EXPECT_EQ(BoxesAndSounds(),
-            (std::vector<std::string>{"sound sound/crack.wav", "box 알림 | 프로젝트가 계획내에 끝나지 못했습니다 | ok"}));
+  EXPECT_EQ(BoxesAndSounds(), (std::vector<std::string>{"sound sound/crack.wav",
+                                                        "box 알림 | 프로젝트가 계획내에 끝나지 못했습니다 | ok"}));
 }
 
 TEST_F(Jobs, AJobOfNoDaysNeverReachesAZeroModulus) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The markets a visit draws: which rivals offer work and with what, and
 // which free persons seek a job; every draw in the generator's order.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dinner's bill and relief, and the donation.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game's own generator: the same numbers for a seed on every machine.
 #include <gtest/gtest.h>
 

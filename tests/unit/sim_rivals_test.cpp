@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rivals' walk, their bankruptcy and removal, and the ranking.
 #include <gtest/gtest.h>
 
@@ -97,7 +98,7 @@ TEST_F(Rivals, TwoBankruptInOneDayComeInTheOrderFoundEvenWithTheLastRecord) {
   AnnounceBankruptcies();
   BankruptSweep(BankruptCount);
   EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box 알림 | 가나상사가 망해 사라집니다 | ok",
-                                                         "box 알림 | 마바소프트가 망해 사라집니다 | ok"}));
+                                                        "box 알림 | 마바소프트가 망해 사라집니다 | ok"}));
   EXPECT_EQ(CompanyNames(), (std::vector<std::string>{"우리회사", "다라전자"}));
 }
 

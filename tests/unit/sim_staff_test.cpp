@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hiring, the daily pass over the pool with the month-end payroll and leave
 // selection, the release of leavers, and the personnel actions.
 #include <gtest/gtest.h>
@@ -138,7 +139,7 @@ TEST_F(Staff, LeaversAreReleasedWithOneBoxEachInListOrder) {
   ListCount = 2;
   ReleaseLeavers();
   EXPECT_EQ(LogLines("box "), (std::vector<std::string>{"box 알림 | 다다다가 회사를 그만둡니다 | ok",
-                                                         "box 알림 | 나나가 회사를 그만둡니다 | ok"}));
+                                                        "box 알림 | 나나가 회사를 그만둡니다 | ok"}));
   EXPECT_EQ(Player().staffCount, 1);
   for (int32_t i : {b, c}) {
     EXPECT_EQ(Persons[i].employed, 0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A small world for the rules' tests: the player's company, rivals and
 // persons added by name and money, on the headless backend so that boxes
 // and sounds can be read back from its log.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The sounds the build synthesised into the data tree: every file the game
 // plays, as plain 16-bit mono PCM at 22050 Hz, audible, unclipped, without a
 // click at either end, and a walking loop that joins smoothly.
@@ -29,17 +30,16 @@ uint32_t Le(const std::vector<uint8_t>& b, size_t at, int count) {
 bool Read(const std::string& name, Wav* wav) {
   const std::string path = std::string(KXS_GAME_TREE) + "/sound/" + name;
   if (!ReadWholeFile(path.c_str(), 1u << 22, &wav->bytes) || wav->bytes.size() < 44) return false;
-  for (size_t i = 44; i + 1 < wav->bytes.size(); i += 2)
-    wav->pcm.push_back(static_cast<int16_t>(Le(wav->bytes, i, 2)));
+  for (size_t i = 44; i + 1 < wav->bytes.size(); i += 2) wav->pcm.push_back(static_cast<int16_t>(Le(wav->bytes, i, 2)));
   return true;
 }
 
 // The sounds and how long each may last: the victory's fanfare and the
 // prison's cue must be over by the box that follows them two seconds on.
 const std::map<std::string, std::pair<double, double>> Lengths = {
-    {"start.wav", {0.4, 1.5}}, {"yes.wav", {0.2, 1.0}},   {"error.wav", {0.2, 0.8}}, {"walk.wav", {0.4, 2.0}},
-    {"stop.wav", {0.1, 0.6}},  {"end.wav", {0.5, 1.5}},   {"money.wav", {0.2, 1.0}}, {"crack.wav", {0.3, 1.2}},
-    {"win.wav", {1.0, 2.5}},   {"001.wav", {1.0, 2.0}},   {"003.wav", {0.2, 1.0}},
+    {"start.wav", {0.4, 1.5}}, {"yes.wav", {0.2, 1.0}}, {"error.wav", {0.2, 0.8}}, {"walk.wav", {0.4, 2.0}},
+    {"stop.wav", {0.1, 0.6}},  {"end.wav", {0.5, 1.5}}, {"money.wav", {0.2, 1.0}}, {"crack.wav", {0.3, 1.2}},
+    {"win.wav", {1.0, 2.5}},   {"001.wav", {1.0, 2.0}}, {"003.wav", {0.2, 1.0}},
 };
 
 }  // namespace

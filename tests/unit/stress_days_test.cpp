@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Two thousand days of a game at the limits of the tables: 99 companies and
 // 999 persons loaded from data files that name one more of each, a player
 // who hires up to hundreds of employees, takes contracts, plans
@@ -142,11 +143,12 @@ TEST_P(StressDaysTest, TablesStayInBoundsForTwoThousandDays) {
   if (shape.contractPercent < 10) {
     EXPECT_GT(counts.unpaidMonths, 0);
   }
-  std::printf("seed %u: staff peak %d, leave list peak %d, leavers %d, bankruptcies %d, contracts %d paid %d broken, "
-              "products %d sold %d failed, loans %d, repayments %d, dunning %d, unpaid months %d\n",
-              shape.seed, counts.peakStaff, counts.peakLeavers, counts.leavers, counts.bankruptcies,
-              counts.contractsPaid, counts.contractsBroken, counts.productsSold, counts.productsFailed, counts.loans,
-              counts.repayments, counts.dunningLetters, counts.unpaidMonths);
+  std::printf(
+      "seed %u: staff peak %d, leave list peak %d, leavers %d, bankruptcies %d, contracts %d paid %d broken, "
+      "products %d sold %d failed, loans %d, repayments %d, dunning %d, unpaid months %d\n",
+      shape.seed, counts.peakStaff, counts.peakLeavers, counts.leavers, counts.bankruptcies, counts.contractsPaid,
+      counts.contractsBroken, counts.productsSold, counts.productsFailed, counts.loans, counts.repayments,
+      counts.dunningLetters, counts.unpaidMonths);
 }
 
 // A rich player at the top of the cash field whose rewards must not wrap

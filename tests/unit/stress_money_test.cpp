@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Cash at the ends of its field. A data file can give any company the
 // largest or smallest cash there is (the loader saturates what does not
 // fit); the rules that move money then keep to the field's range instead

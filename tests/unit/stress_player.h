@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The player of the long runs: a day's visits to the places, each as its
 // screen does it, and the day itself through the frame loop.
 #pragma once
@@ -99,11 +100,20 @@ class StressPlayer {
       if (ListCount == 0) return;
       const int32_t person = IndexList[Roll(ListCount)];
       switch (Roll(6)) {
-        case 0: Promote(person); break;
-        case 1: RaiseStep(person); break;
-        case 2: CutPay(person); break;
-        case 3: RetireHonorably(person); break;
-        default: break;  // looked at and left alone
+        case 0:
+          Promote(person);
+          break;
+        case 1:
+          RaiseStep(person);
+          break;
+        case 2:
+          CutPay(person);
+          break;
+        case 3:
+          RetireHonorably(person);
+          break;
+        default:
+          break;  // looked at and left alone
       }
     }
   }
@@ -175,4 +185,3 @@ inline void StartShellOnTree() {
   LoadImageWithPalette(BaseFrame, FrameBytes, "data/mo001.kxg", GamePalette);
   Display->SetPalette(GamePalette);
 }
-

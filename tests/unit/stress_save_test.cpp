@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The save file after a long game. The file counts persons in one byte: a
 // world of 999 persons is refused (a wrapped count would lose most of them)
 // and the previous save stays whole; at the most the file holds, 99

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The bounds every table of the world keeps whatever a long game does to
 // it. Each check names the first record that breaks one, so that a failing
 // day says what went wrong and where.
@@ -28,7 +29,8 @@ inline std::string CompanyTableFault() {
   }
   static const Company zero{};
   for (int32_t i = CompanyCount; i < MaxCompanies; ++i) {
-    if (std::memcmp(&Companies[i], &zero, sizeof zero) != 0) return TableFault("a record past the count not cleared", i);
+    if (std::memcmp(&Companies[i], &zero, sizeof zero) != 0)
+      return TableFault("a record past the count not cleared", i);
   }
   return "";
 }
@@ -118,10 +120,12 @@ inline std::string RankingFault() {
 // out of money.
 inline std::string DayPassFrameFault() {
   if (TickCompany < 2 || TickCompany > CompanyCount + 1) return TableFault("TickCompany in the walk", TickCompany);
-  if (BankruptCount < 0 || BankruptCount > TickCompany - 1) return TableFault("BankruptCount in the walk", BankruptCount);
+  if (BankruptCount < 0 || BankruptCount > TickCompany - 1)
+    return TableFault("BankruptCount in the walk", BankruptCount);
   for (int32_t k = 0; k < BankruptCount; ++k) {
     const int32_t i = Ranking[k].bankruptIndex;
-    if (i < 1 || i >= TickCompany || (k > 0 && i <= Ranking[k - 1].bankruptIndex)) return TableFault("bankrupt list", k);
+    if (i < 1 || i >= TickCompany || (k > 0 && i <= Ranking[k - 1].bankruptIndex))
+      return TableFault("bankrupt list", k);
     if (Companies[i].money > 0) return TableFault("listed bankrupt with money", i);
   }
   return "";

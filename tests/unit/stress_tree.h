@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A data tree at the limits of the tables, for long runs of the game: the
 // built tree copied into a scratch folder with its four world files
 // replaced. corp.dat names one company more than the table takes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // mkdtemp for the tests built for Windows, whose C library lacks it.
 #pragma once
 

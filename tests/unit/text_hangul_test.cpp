@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -118,7 +119,10 @@ TEST(ConvertStrings, UnconvertiblePairsBecomeSpacesAndLengthStays) {
   // User-defined rows 0xC9 and 0xFE, a trail below 0xA1, then a good pair.
   EXPECT_EQ(Converted(Wansung, Johab, "\xC9\xA1\xFE\xA1\xB0\x41\xB0\xA1"), "      \x88\x61");
   // A syllable with a final KS C 5601 lacks (갋: ㄱ ㅏ ㄼ).
-  EXPECT_EQ(Converted(Johab, Wansung, "a\x88\x6C" "b"), "a  b");
+  EXPECT_EQ(Converted(Johab, Wansung,
+                      "a\x88\x6C"
+                      "b"),
+            "a  b");
   EXPECT_EQ(Converted(Wansung, Johab, "Abc 123!"), "Abc 123!");
   EXPECT_EQ(Converted(Johab, Wansung, "Abc 123!"), "Abc 123!");
   // A lone lead byte at the end becomes one space; the NUL stays.
@@ -170,23 +174,23 @@ TEST(SevenBit, PinnedCodes) {
   const struct {
     uint16_t johab, seven;
   } pins[] = {
-      {0x8861, 0x5F55},                  // 가, entry 0
-      {0x8841, 0x5F21},                  // ㄱ
-      {SevenBitSyllables[42], 0x6021},   // 겸
-      {SevenBitSyllables[135], 0x6140},  // 꽤
-      {SevenBitSyllables[967], 0x7B21},  // 즘
-      {SevenBitSyllables[1246], 0x7E21}, // 햇
-      {0x87A1, 0x5F54},                  // ㅣ, the last jamo
-      {0xD3B5, 0x7E68},                  // 힛, the last syllable
+      {0x8861, 0x5F55},                   // 가, entry 0
+      {0x8841, 0x5F21},                   // ㄱ
+      {SevenBitSyllables[42], 0x6021},    // 겸
+      {SevenBitSyllables[135], 0x6140},   // 꽤
+      {SevenBitSyllables[967], 0x7B21},   // 즘
+      {SevenBitSyllables[1246], 0x7E21},  // 햇
+      {0x87A1, 0x5F54},                   // ㅣ, the last jamo
+      {0xD3B5, 0x7E68},                   // 힛, the last syllable
   };
   for (const auto& pin : pins) {
     EXPECT_EQ(JohabToSevenBit(pin.johab), pin.seven) << std::hex << pin.johab;
     EXPECT_EQ(SevenBitToJohab(pin.seven), pin.johab) << std::hex << pin.seven;
   }
-  EXPECT_EQ(JohabToWansung(SevenBitSyllables[42]), 0xB0E2);   // 겸
-  EXPECT_EQ(JohabToWansung(SevenBitSyllables[135]), 0xB2CF);  // 꽤
-  EXPECT_EQ(JohabToWansung(SevenBitSyllables[967]), 0xC1F2);  // 즘
-  EXPECT_EQ(JohabToWansung(SevenBitSyllables[1246]), 0xC7DE); // 햇
+  EXPECT_EQ(JohabToWansung(SevenBitSyllables[42]), 0xB0E2);    // 겸
+  EXPECT_EQ(JohabToWansung(SevenBitSyllables[135]), 0xB2CF);   // 꽤
+  EXPECT_EQ(JohabToWansung(SevenBitSyllables[967]), 0xC1F2);   // 즘
+  EXPECT_EQ(JohabToWansung(SevenBitSyllables[1246]), 0xC7DE);  // 햇
   EXPECT_EQ(SevenBitToJohab(0x5F22), 0x5F22);
   EXPECT_EQ(SevenBitToJohab(0x6160), 0x6160);
   EXPECT_EQ(SevenBitToJohab(0x7E69), 0x7E69);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The C library's converter as an independent reference for the game's own
 // code tables. Only tests use it.
 #pragma once

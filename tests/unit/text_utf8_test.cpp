@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <gtest/gtest.h>
 
 #include <string>
@@ -97,10 +98,19 @@ TEST(Utf8, UnsupportedAndMalformedInputBecomeTwoSpaces) {
 }
 
 TEST(Utf8, UnknownCodesReadAsReplacementCharacters) {
-  EXPECT_EQ(WansungToUtf8("\xC9\xA1" "a"), "\uFFFD" "a");        // user-defined row
-  EXPECT_EQ(WansungToUtf8("\xB0" "a\xB0"), "\uFFFD" "a\uFFFD");  // leads without trails
+  EXPECT_EQ(WansungToUtf8("\xC9\xA1"
+                          "a"),
+            "\uFFFD"
+            "a");  // user-defined row
+  EXPECT_EQ(WansungToUtf8("\xB0"
+                          "a\xB0"),
+            "\uFFFD"
+            "a\uFFFD");                      // leads without trails
   EXPECT_EQ(JohabToUtf8("\x88\x6C"), "갋");  // Johab holds every syllable
-  EXPECT_EQ(JohabToUtf8("\x84\x41" "x\x88"), "\uFFFD" "x\uFFFD");
+  EXPECT_EQ(JohabToUtf8("\x84\x41"
+                        "x\x88"),
+            "\uFFFD"
+            "x\uFFFD");
 }
 
 TEST(Utf8, CachedLiteralsKeepOnePointer) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // From the main menu through the intro and the name dialog to the start
 // button.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A headless game shell in a scratch working directory, for the title,
 // office and command-menu tests: screens run through the real frame loop
 // and window procedure, with whatever data files a test writes.
@@ -37,8 +38,8 @@ class TitleShell : public ::testing::Test {
   // A small but whole set of data files: the player and one rival, a dinner
   // cost of 30, the bank's nine terms and two persons.
   static void WriteWorldFiles() {
-    WriteBytes("data/corp.dat", Lines({"1", "2", "3", "4", "5", "6", "2", "-", "player", "5000", "0", "3", "0",
-                                       "-", "rival", "9000", "0", "2", "0"}));
+    WriteBytes("data/corp.dat", Lines({"1", "2", "3", "4", "5", "6", "2", "-", "player", "5000", "0", "3", "0", "-",
+                                       "rival", "9000", "0", "2", "0"}));
     WriteBytes("data/main.dat", Lines({"1", "2", "30"}));
     std::vector<std::string> bank = {"bank", "9"};
     for (int i = 0; i < 9; ++i) {

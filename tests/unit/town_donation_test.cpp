@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The nursing home: the visit, the donation's report and the day after it.
 // The donation itself is a rule (sim_outings_test.cpp).
 #include "screens/screens.h"
@@ -44,7 +45,8 @@ until TownMapScreen
 click 250 383
 until DonationScreen 300
 until OfficeScreen
-)").c_str());
+)")
+                       .c_str());
   EXPECT_TRUE(TownShell::Logged("box ^_^ | 양로원에 99을 기부했습니다 | ok"));
   EXPECT_EQ(Player().money, 0);
   EXPECT_EQ(Player().bidOdds, 5);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The town's places on the headless game shell: a small world (the player,
 // rivals, persons, the bank's terms) and the frame loop, window procedure,
 // notices and dialogs running for real.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The town map's places and the walk to them.
 #include "screens/screens.h"
 #include "screens/town_map.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows game's files, run under Wine: where it plays and saves, and
 // the file calls on paths with Korean letters (a player's name in
 // %APPDATA%), where narrow C calls would fail. Built only for Windows.
@@ -10,8 +11,8 @@
 #include <string>
 
 #include "platform/files.h"
-#include "tools/port/places.h"
 #include "tests/unit/world_test_support.h"
+#include "tools/port/places.h"
 
 namespace {
 

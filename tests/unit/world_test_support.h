@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Helpers of the world, data-file and save tests: a scratch working
 // directory and small file writers.
 #pragma once

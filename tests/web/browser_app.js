@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The web build as the page around the game: without the browser's storage
 // (none, or refused) the game plays and a save says it was not kept; without
 // Web Locks a second tab is still refused; F11 and F12 stay the browser's and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The web build played in Debian's Chromium, headless: the start picture, a
 // key, the main menu, a new game with Korean names typed into the HTML
 // dialog, the office, a day, the town, the job agency and a hire, a save

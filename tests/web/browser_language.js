@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page's language in a real browser: an English browser gets the English
 // game and page on its first visit; the language button starts the game
 // again in Korean, the browser keeps that choice, and the button leads back.

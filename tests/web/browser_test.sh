@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The web build in a real browser (browser_game.js), checked against the
 # headless build playing the same moments with the same seed; then the
 # page's language in an English browser (browser_language.js).

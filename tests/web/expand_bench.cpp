@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The palette expansion of one 640x480 frame, timed the same way natively
 // and in WebAssembly (measure.sh builds this file with both compilers), with
 // a copy of the 32-bit frame as the floor measured in the same run.

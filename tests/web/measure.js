@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Figures of the web build in Debian's Chromium (measure.sh runs this):
 // the time from navigation to the start picture, and the CPU that the
 // browser's processes take while the game stands on the office.

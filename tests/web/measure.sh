@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Figures of the web build against the desktop build, in one run:
 #   tests/web/measure.sh [BUILD_DIR] [WEB_BUILD_DIR]   (defaults build, build-web)
 # the site's download size (gzip -9), the palette expansion natively and in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A static server for build-web/site on 127.0.0.1, for the browser tests.
 'use strict';
 const http = require('http');

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # run_wine_tests.sh BUILD_WIN NATIVE_BUILD
 # The Windows build under Wine: the unit tests, then every replay scenario
 # played by kxs-replay.exe, whose log must equal the scenario's (Wine's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // data-check DIR: checks a data tree the way the game will read it, and
 // names every missing file and every suspicious value with file and line.
 // The world's text files and the pictures, fonts and sounds are reported
@@ -10,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "gfx/image.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "text/font.h"
-#include "gfx/image.h"
 #include "tools/kxs_tool/commands.h"
 #include "world/data_files.h"
 #include "world/data_lines.h"
@@ -33,26 +34,26 @@ struct MediaFile {
 constexpr int Full = -1;  // 640 x 480
 
 const MediaFile GameMedia[] = {
-    {"cur/arrow.kxg", 16, 16},
-    {"cur/w0001.kxg", 32, 48}, {"cur/w0002.kxg", 32, 48}, {"cur/w0003.kxg", 32, 48}, {"cur/w0004.kxg", 32, 48},
-    {"cur/w0005.kxg", 32, 48}, {"cur/w0006.kxg", 32, 48}, {"cur/w0007.kxg", 32, 48}, {"cur/w0008.kxg", 32, 48},
-    {"data/main.kxg", Full, Full}, {"data/mainmenu.kxg", Full, Full}, {"data/first.kxg", Full, Full},
-    {"data/mm1.kxg", 186, 55}, {"data/mm2.kxg", 186, 55}, {"data/mm3.kxg", 186, 55}, {"data/mm4.kxg", 186, 55},
-    {"data/fir_but.kxg", 87, 44},
-    {"data/mo001.kxg", Full, Full}, {"data/totalbar2.kxg", 128, 180},
-    {"data/money.kxg", 20, 20}, {"data/gugi.kxg", 20, 20}, {"data/day.kxg", 20, 20},
-    {"data/work1.kxg", 90, 80}, {"data/work2.kxg", 90, 80}, {"data/work3.kxg", 90, 80},
-    {"data/work4.kxg", 90, 80}, {"data/work5.kxg", 90, 80}, {"data/work6.kxg", 90, 80},
-    {"data/tmap0002.kxg", Full, Full}, {"data/info.kxg", Full, Full}, {"data/self.kxg", Full, Full},
-    {"data/eat.kxg", Full, Full}, {"data/commbar.kxg", 186, 330}, {"data/commbar1.kxg", 186, 330},
-    {"data/prison.kxg", 177, 122}, {"data/care.kxg", 326, 236}, {"data/man001.kxg", Full, Full},
-    {"data/ani1.kxg", 220, 90}, {"data/ani2.kxg", 220, 90}, {"data/ani3.kxg", 220, 90},
-    {"data/ani4.kxg", 220, 90}, {"data/ani5.kxg", 220, 90}, {"data/ani6.kxg", 220, 90},
-    {"data/bill001.kxg", Full, Full}, {"data/return.kxg", 135, 35}, {"data/win.kxg", Full, Full},
-    {"data/bank001.kxg", Full, Full}, {"data/love.kxg", Full, Full},
-    {"sound/start.wav", 0, 0}, {"sound/yes.wav", 0, 0}, {"sound/error.wav", 0, 0}, {"sound/walk.wav", 0, 0},
-    {"sound/stop.wav", 0, 0}, {"sound/end.wav", 0, 0}, {"sound/money.wav", 0, 0}, {"sound/crack.wav", 0, 0},
-    {"sound/win.wav", 0, 0}, {"sound/001.wav", 0, 0}, {"sound/003.wav", 0, 0},
+    {"cur/arrow.kxg", 16, 16},        {"cur/w0001.kxg", 32, 48},         {"cur/w0002.kxg", 32, 48},
+    {"cur/w0003.kxg", 32, 48},        {"cur/w0004.kxg", 32, 48},         {"cur/w0005.kxg", 32, 48},
+    {"cur/w0006.kxg", 32, 48},        {"cur/w0007.kxg", 32, 48},         {"cur/w0008.kxg", 32, 48},
+    {"data/main.kxg", Full, Full},    {"data/mainmenu.kxg", Full, Full}, {"data/first.kxg", Full, Full},
+    {"data/mm1.kxg", 186, 55},        {"data/mm2.kxg", 186, 55},         {"data/mm3.kxg", 186, 55},
+    {"data/mm4.kxg", 186, 55},        {"data/fir_but.kxg", 87, 44},      {"data/mo001.kxg", Full, Full},
+    {"data/totalbar2.kxg", 128, 180}, {"data/money.kxg", 20, 20},        {"data/gugi.kxg", 20, 20},
+    {"data/day.kxg", 20, 20},         {"data/work1.kxg", 90, 80},        {"data/work2.kxg", 90, 80},
+    {"data/work3.kxg", 90, 80},       {"data/work4.kxg", 90, 80},        {"data/work5.kxg", 90, 80},
+    {"data/work6.kxg", 90, 80},       {"data/tmap0002.kxg", Full, Full}, {"data/info.kxg", Full, Full},
+    {"data/self.kxg", Full, Full},    {"data/eat.kxg", Full, Full},      {"data/commbar.kxg", 186, 330},
+    {"data/commbar1.kxg", 186, 330},  {"data/prison.kxg", 177, 122},     {"data/care.kxg", 326, 236},
+    {"data/man001.kxg", Full, Full},  {"data/ani1.kxg", 220, 90},        {"data/ani2.kxg", 220, 90},
+    {"data/ani3.kxg", 220, 90},       {"data/ani4.kxg", 220, 90},        {"data/ani5.kxg", 220, 90},
+    {"data/ani6.kxg", 220, 90},       {"data/bill001.kxg", Full, Full},  {"data/return.kxg", 135, 35},
+    {"data/win.kxg", Full, Full},     {"data/bank001.kxg", Full, Full},  {"data/love.kxg", Full, Full},
+    {"sound/start.wav", 0, 0},        {"sound/yes.wav", 0, 0},           {"sound/error.wav", 0, 0},
+    {"sound/walk.wav", 0, 0},         {"sound/stop.wav", 0, 0},          {"sound/end.wav", 0, 0},
+    {"sound/money.wav", 0, 0},        {"sound/crack.wav", 0, 0},         {"sound/win.wav", 0, 0},
+    {"sound/001.wav", 0, 0},          {"sound/003.wav", 0, 0},
 };
 
 // The fonts the game reads only at exactly their size.
@@ -99,8 +100,9 @@ class CheckedFile {
   const char* Next(const char* what) {
     const bool got = ReadDataLine(&reader_);
     if (!got) {
-      if (!ended_) Problem(line_ + 1, std::string("the file ends where ") + what + " should be; " +
-                                          "the game reads its last line again for every missing one");
+      if (!ended_)
+        Problem(line_ + 1, std::string("the file ends where ") + what + " should be; " +
+                               "the game reads its last line again for every missing one");
       ended_ = true;
       return reader_.line;
     }
@@ -228,10 +230,13 @@ void CheckBank(Report* report) {
     lines[i] = file.LineNumber();
   }
   if (count < 9 || file.Ended()) return;
-  if (values[1] <= 0 || values[1] > values[2]) file.Problem(lines[1], "the smallest loan is not between 1 and the largest");
-  if (values[3] < 1 || values[3] > values[4]) file.Problem(lines[3], "the shortest term is not between 1 and the longest");
+  if (values[1] <= 0 || values[1] > values[2])
+    file.Problem(lines[1], "the smallest loan is not between 1 and the largest");
+  if (values[3] < 1 || values[3] > values[4])
+    file.Problem(lines[3], "the shortest term is not between 1 and the longest");
   if (values[8] > values[7]) file.Problem(lines[8], "prison comes before the dunning letter");
-  if (values[8] == values[7]) file.Note(lines[8], "prison equals the dunning month: an unpaid loan never ends in prison");
+  if (values[8] == values[7])
+    file.Note(lines[8], "prison equals the dunning month: an unpaid loan never ends in prison");
   if (values[7] >= values[3]) file.Problem(lines[7], "a loan of the shortest term never gets the dunning letter");
 }
 
@@ -271,7 +276,8 @@ int CheckIntro(Report* report) {
   file.Next("the heading");
   const int64_t frames = file.Number("the number of pictures", INT32_MIN, INT32_MAX);
   if (frames < 0 || frames > UINT8_MAX) {
-    file.Problem(file.LineNumber(), std::to_string(frames) + " pictures: the game keeps the count in 8 bits and shows " +
+    file.Problem(file.LineNumber(), std::to_string(frames) +
+                                        " pictures: the game keeps the count in 8 bits and shows " +
                                         std::to_string(static_cast<uint8_t>(frames)));
   }
   file.Next("the heading");
@@ -303,7 +309,8 @@ void CheckMedia(Report* report, const MediaFile& media) {
   std::vector<uint8_t> bytes;
   int width = 0;
   int height = 0;
-  if (!ReadWholeFile(path.c_str(), KxgMaxFileBytes, &bytes) || !ReadImageSize(bytes.data(), bytes.size(), &width, &height)) {
+  if (!ReadWholeFile(path.c_str(), KxgMaxFileBytes, &bytes) ||
+      !ReadImageSize(bytes.data(), bytes.size(), &width, &height)) {
     report->media.push_back(std::string(media.path) + ": not a picture the game can read");
     return;
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxg2png and png2kxg: pictures between the game's format and PNG.
 #include <cstdio>
 #include <cstring>

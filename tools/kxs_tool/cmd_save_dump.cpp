@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // save-dump FILE: a save file as JSON, its names in UTF-8.
 #include <cinttypes>
 #include <cstdio>
@@ -48,20 +49,22 @@ void PrintCompany(const Company& c, bool last) {
   std::printf("    {\"kind\": %d, \"presidentName\": %s, \"name\": %s, \"money\": %" PRId64
               ", \"loanAmount\": %d, \"loanMonths\": %d, \"reserveA\": %d, \"bidOdds\": %d, \"reserveB\": %d, "
               "\"staffCount\": %d, \"workTicks\": %d, \"isContract\": %d, \"progress\": %d, \"jobDays\": %d}%s\n",
-              c.kind, JsonText(c.presidentName, sizeof c.presidentName).c_str(), JsonText(c.name, sizeof c.name).c_str(),
-              c.money, c.loanAmount, c.loanMonths, c.reserveA, c.bidOdds, c.reserveB, c.staffCount, c.workTicks,
-              c.isContract, c.progress, c.jobDays, last ? "" : ",");
+              c.kind, JsonText(c.presidentName, sizeof c.presidentName).c_str(),
+              JsonText(c.name, sizeof c.name).c_str(), c.money, c.loanAmount, c.loanMonths, c.reserveA, c.bidOdds,
+              c.reserveB, c.staffCount, c.workTicks, c.isContract, c.progress, c.jobDays, last ? "" : ",");
 }
 
 void PrintPerson(const Person& p, bool last) {
-  std::printf("    {\"category\": %d, \"employer\": %d, \"employed\": %d, \"name\": %s, \"salary\": %d, "
-              "\"aptitude\": %s, \"morale\": %d, \"stress\": %d}%s\n",
-              p.category, p.employer, p.employed, JsonText(p.name, sizeof p.name).c_str(), p.salary,
-              JsonList(p.aptitude, 5).c_str(), p.morale, p.stress, last ? "" : ",");
+  std::printf(
+      "    {\"category\": %d, \"employer\": %d, \"employed\": %d, \"name\": %s, \"salary\": %d, "
+      "\"aptitude\": %s, \"morale\": %d, \"stress\": %d}%s\n",
+      p.category, p.employer, p.employed, JsonText(p.name, sizeof p.name).c_str(), p.salary,
+      JsonList(p.aptitude, 5).c_str(), p.morale, p.stress, last ? "" : ",");
 }
 
 void PrintParams(const char* key, const ParamSet& params) {
-  std::printf("  \"%s\": {\"id\": %d, \"values\": %s},\n", key, params.id, JsonList(params.values, ParamValues).c_str());
+  std::printf("  \"%s\": {\"id\": %d, \"values\": %s},\n", key, params.id,
+              JsonList(params.values, ParamValues).c_str());
 }
 
 void PrintSave(const SaveImage& s) {
@@ -93,10 +96,14 @@ void PrintSave(const SaveImage& s) {
 
 const char* RefusalReason(SaveReadResult result) {
   switch (result) {
-    case SaveReadBadSignature: return "does not begin like a save file";
-    case SaveReadBadLength: return "is shorter or longer than its counts require";
-    case SaveReadTooManyCompanies: return "holds more companies than the game's table";
-    case SaveReadOk: break;
+    case SaveReadBadSignature:
+      return "does not begin like a save file";
+    case SaveReadBadLength:
+      return "is shorter or longer than its counts require";
+    case SaveReadTooManyCompanies:
+      return "holds more companies than the game's table";
+    case SaveReadOk:
+      break;
   }
   return "is not a save file";
 }

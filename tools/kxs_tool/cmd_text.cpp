@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-tool text [--fg N] [--bg N] [--shadow N] [--x X] [--y Y] [--scale N]
 //               [--root DIR] OUT.png "UTF-8 TEXT"...
 // Draws each text on a line of its own through the game's own conversion and
@@ -63,9 +64,12 @@ bool ParseOptions(int argc, char** argv, TextOptions* options, std::string* erro
     const char* name;
     int* value;
     int low, high;
-  } numbers[] = {{"--fg", &options->fg, 0, 255},          {"--bg", &options->bg, 0, 255},
-                 {"--shadow", &options->shadow, 0, 255},  {"--x", &options->x, -FrameWidth, FrameWidth},
-                 {"--y", &options->y, -FrameHeight, FrameHeight}, {"--scale", &options->scale, 1, 8}};
+  } numbers[] = {{"--fg", &options->fg, 0, 255},
+                 {"--bg", &options->bg, 0, 255},
+                 {"--shadow", &options->shadow, 0, 255},
+                 {"--x", &options->x, -FrameWidth, FrameWidth},
+                 {"--y", &options->y, -FrameHeight, FrameHeight},
+                 {"--scale", &options->scale, 1, 8}};
   int i = 0;
   for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; i += 2) {
     if (i + 1 >= argc) {

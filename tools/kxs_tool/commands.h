@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The commands of kxs-tool; each takes the arguments after its name and
 // returns the exit code.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs-tool: asset and save tools.
 #include <cstdio>
 #include <cstring>

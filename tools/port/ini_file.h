@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs.ini: a few key=value lines of the player's settings. Lines the game
 // does not know (other keys, comments) are written back as they were read.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The options of the desktop game: where its data is, how its window looks
 // and the language it speaks. Nothing of the game's rules reads them.
 #pragma once

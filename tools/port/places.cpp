@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The places of the Linux game; Windows: places_win32.cpp.
 #ifndef _WIN32
 #include "tools/port/places.h"
@@ -80,9 +81,8 @@ bool FindPlaces(const PortOptions& options, const PortEnvironment& env, PortPlac
   } else if (!env.programDir.empty() && IsDataTree(env.programDir + InstalledTree)) {
     tree = RealPath(env.programDir + InstalledTree);
   } else {
-    *error = "kxs: no data tree (a folder with data/han.fnt) in the working folder " + env.workingDir +
-             " nor in " + (env.programDir.empty() ? "(unknown)" : env.programDir + InstalledTree) +
-             "; name one with --data DIR";
+    *error = "kxs: no data tree (a folder with data/han.fnt) in the working folder " + env.workingDir + " nor in " +
+             (env.programDir.empty() ? "(unknown)" : env.programDir + InstalledTree) + "; name one with --data DIR";
     return false;
   }
   const std::string data = BaseFolder(env.xdgDataHome, env.home, "/.local/share");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the desktop game finds its data tree and keeps the player's files.
 #pragma once
 

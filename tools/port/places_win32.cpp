@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The places of the Windows game. kxs.exe is found beside its data tree: an
 // unzipped game (its folder writable) keeps kxs.ini and the save beside it,
 // an installed one (under Program Files, not writable) in %APPDATA%\KXS.
 #ifdef _WIN32
-#include <windows.h>
-
 #include <shlobj.h>
+#include <windows.h>
 
 #include "platform/wide_path.h"
 #include "tools/port/places.h"

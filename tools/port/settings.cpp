@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/port/settings.h"
 
 namespace {
@@ -10,8 +11,8 @@ void TakeChoice(const IniFile& ini, const char* key, const char* whenTrue, const
   if (value == whenTrue || value == whenFalse) {
     *setting = value == whenTrue;
   } else {
-    std::fprintf(warnings, "kxs: %s: %s=%s is neither %s nor %s; ignored\n", path.c_str(), key, value.c_str(),
-                 whenTrue, whenFalse);
+    std::fprintf(warnings, "kxs: %s: %s=%s is neither %s nor %s; ignored\n", path.c_str(), key, value.c_str(), whenTrue,
+                 whenFalse);
   }
 }
 

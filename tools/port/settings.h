@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The settings kxs.ini holds, read with a word on stderr for each one that
 // cannot be taken.
 #pragma once
@@ -7,8 +8,8 @@
 
 #include "tools/port/ini_file.h"
 
-constexpr const char* SettingDisplay = "display";  // fullscreen | window
-constexpr const char* SettingScale = "scale";      // integer | fit
+constexpr const char* SettingDisplay = "display";    // fullscreen | window
+constexpr const char* SettingScale = "scale";        // integer | fit
 constexpr const char* SettingLanguage = "language";  // ko | en | ... (a code the program knows)
 
 struct PortSettings {

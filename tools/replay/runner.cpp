@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/replay/runner.h"
 
 #include <unistd.h>

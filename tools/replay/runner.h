@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Plays the game on the headless backend from a replay script.
 #pragma once
 
@@ -8,11 +9,11 @@
 #include "tools/replay/script.h"
 
 struct ReplayOptions {
-  std::string root;       // the data tree; the game's working directory
+  std::string root;  // the data tree; the game's working directory
   bool hasSeed = false;
-  int64_t seed = 0;       // replaces the calendar time
-  uint32_t step = 16;     // clock advance per frame, milliseconds
-  std::string language;   // "": Korean (the harness has no locale)
+  int64_t seed = 0;           // replaces the calendar time
+  uint32_t step = 16;         // clock advance per frame, milliseconds
+  std::string language;       // "": Korean (the harness has no locale)
   bool logDrawnText = false;  // log each text drawn on the screen (once) and each dialog's
 };
 

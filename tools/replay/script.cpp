@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "tools/replay/script.h"
 
 #include <cstdlib>
@@ -163,8 +164,8 @@ struct OpenRepeat {
 
 // "repeat N" opens a body, "end" closes the innermost one by copying it
 // N - 1 more times; false with the problem otherwise.
-bool ParseRepeat(const std::vector<std::string>& w, std::vector<ReplayCommand>* commands,
-                 std::vector<OpenRepeat>* open, int line, std::string* problem) {
+bool ParseRepeat(const std::vector<std::string>& w, std::vector<ReplayCommand>* commands, std::vector<OpenRepeat>* open,
+                 int line, std::string* problem) {
   if (w[0] == "repeat") {
     int times = 0;
     if (w.size() != 2 || !ParseNumber(w[1], 1, 100000, &times)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The replay-script language of kxs-replay.
 #pragma once
 
@@ -17,10 +18,10 @@ enum ReplayCommandKind {
 
 struct ReplayCommand {
   ReplayCommandKind kind;
-  int line;                        // 1-based line of the script
-  int a = 0, b = 0;                // move/click: x, y; key: code; frames/until: count; answer/dialog: button
-  std::string text;                // until: screen name; snapshot: file
-  std::vector<std::string> fields; // dialog: field texts, UTF-8
+  int line;                         // 1-based line of the script
+  int a = 0, b = 0;                 // move/click: x, y; key: code; frames/until: count; answer/dialog: button
+  std::string text;                 // until: screen name; snapshot: file
+  std::vector<std::string> fields;  // dialog: field texts, UTF-8
 };
 
 // Parses a whole script; "repeat N" ... "end" (nested or not) are unrolled

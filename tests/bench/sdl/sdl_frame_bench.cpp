@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One whole frame through the SDL backend: the frame presented into the back
 // buffer, expanded through the palette, drawn by the renderer and shown. The
 // scale is the one the desktop gives (the dummy driver's 1024x768 gives 1x,

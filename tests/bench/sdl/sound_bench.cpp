@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The SDL backend's sound service on one WAV: writes a silent 22050 Hz
 // 16-bit mono WAV of the given size when the file is not there, plays it a
 // few times and prints how long each play kept the game from its frame.
