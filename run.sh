@@ -4,6 +4,7 @@
 #   ./run.sh play    build, make the data tree, start the game
 #   ./run.sh test    build, make the data tree, run the whole test suite
 #                    (KXS_FUZZ_SECONDS sets each fuzz target's time, default 30)
+#   ./run.sh test native   ... without the web build and its browser test
 #   ./run.sh bench   build and run the benchmarks
 #   ./run.sh web     build the browser version into build-web/site/
 #   ./run.sh web serve   ... and serve it on 127.0.0.1 (KXS_WEB_PORT, default 8080)
@@ -17,9 +18,10 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   fonts-nanum unifont librsvg2-bin gettext
-  xvfb xauth xdotool x11-utils imagemagick
-  clang libclang-rt-14-dev valgrind
-  strace desktop-file-utils appstream lintian dpkg-dev file
+  xvfb xdotool imagemagick
+  clang libclang-rt-dev ccache
+  strace desktop-file-utils appstream lintian dpkg-dev
+  reuse clang-format
 )
 
 # The browser version: the compiler, and for its test Chromium and Node.js.
@@ -45,11 +47,32 @@ install_missing() {  # install_missing [PACKAGE...]: the list above by default
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# Every build here treats warnings as errors; a rebuild reuses ccache's
+# objects.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
-  cmake -S "$top" -B "$top/$dir" "$@" >/dev/null
+  cmake -S "$top" -B "$top/$dir" -DKXS_WERROR=ON "${launcher[@]}" "$@" >/dev/null
   cmake --build "$top/$dir" -j "$jobs"
+}
+
+# A packager's build: Clang, Release, Debian's hardening flags. Only the
+# programs are compiled and linked, without warnings; the data tree and the
+# tests are the main build's.
+packager_build() {
+  local programs=(kxs kxs-replay kxs-tool kxs-unit kxs-sdl-check kxs-bench kxs-bench-sdl
+                  kxs-make-fonts kxs-make-pictures kxs-make-sounds kxs-make-world)
+  (
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+    LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
+    export CXXFLAGS LDFLAGS CXX=clang++
+    cmake -S "$top" -B "$top/build-clang" -DCMAKE_BUILD_TYPE=Release -DKXS_WERROR=ON "${launcher[@]}" >/dev/null
+    cmake --build "$top/build-clang" -j "$jobs" --target "${programs[@]}"
+  )
 }
 
 # The browser version into build-web/site/; the data tree comes from the
@@ -57,9 +80,9 @@ build() {  # build DIR [cmake options...]
 web_build() {
   install_missing
   install_missing "${web_packages[@]}"
-  cmake -S "$top" -B "$top/build" >/dev/null
+  cmake -S "$top" -B "$top/build" -DKXS_WERROR=ON "${launcher[@]}" >/dev/null
   cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
-  emcmake cmake -S "$top" -B "$top/build-web" -DCMAKE_BUILD_TYPE=Release -DKXS_WEB_GAME_TREE="$top/build/game" >/dev/null
+  emcmake cmake -S "$top" -B "$top/build-web" -DKXS_WERROR=ON -DCMAKE_BUILD_TYPE=Release -DKXS_WEB_GAME_TREE="$top/build/game" >/dev/null
   cmake --build "$top/build-web" -j "$jobs"
 }
 
@@ -68,10 +91,10 @@ web_build() {
 windows_build() {
   install_missing
   install_missing "${windows_packages[@]}"
-  cmake -S "$top" -B "$top/build" >/dev/null
+  cmake -S "$top" -B "$top/build" -DKXS_WERROR=ON "${launcher[@]}" >/dev/null
   cmake --build "$top/build" -j "$jobs" --target game_data kxs-replay kxs-tool
   cmake -S "$top" -B "$top/build-win" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
-    -DKXS_WIN_GAME_TREE="$top/build/game" >/dev/null
+    -DKXS_WERROR=ON "${launcher[@]}" -DKXS_WIN_GAME_TREE="$top/build/game" >/dev/null
   cmake --build "$top/build-win" -j "$jobs"
 }
 
@@ -96,17 +119,21 @@ case "${1:-}" in
     install_missing
     build build
     ctest --test-dir "$top/build" --output-on-failure -j "$jobs"
-    echo "== The web build in Chromium"
-    web_build
-    web_test_packages
-    "$top/tests/web/browser_test.sh" "$top/build-web/site" "$top/build" "$top/build-web/browser-test"
+    if [ "${2:-}" != native ]; then
+      echo "== The web build in Chromium"
+      web_build
+      web_test_packages
+      "$top/tests/web/browser_test.sh" "$top/build-web/site" "$top/build" "$top/build-web/browser-test"
+    fi
     echo "== The Windows build under Wine"
     windows_build
     "$top/tests/wine/run_wine_tests.sh" "$top/build-win" "$top/build"
+    echo "== A packager's build: Clang, Release, Debian's hardening flags"
+    packager_build
     echo "== The same suite under AddressSanitizer and UndefinedBehaviorSanitizer"
     build build-asan -DKXS_SANITIZE=ON -DKXS_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE smoke
+      ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE "smoke|source"
     echo "== Every fuzz target for ${KXS_FUZZ_SECONDS:-30} s (libFuzzer, both sanitizers)"
     "$top/tests/fuzz/run_fuzzers.sh" "$top/build-fuzz" "${KXS_FUZZ_SECONDS:-30}" "$top/build/game"
     ;;
@@ -128,7 +155,7 @@ case "${1:-}" in
     echo "The Windows programs are in $top/build-win/."
     ;;
   *)
-    echo "usage: ./run.sh play | test | bench | web [serve] | windows" >&2
+    echo "usage: ./run.sh play | test [native] | bench | web [serve] | windows" >&2
     exit 2
     ;;
 esac

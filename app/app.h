@@ -14,6 +14,13 @@ extern int16_t ScreenWidth;
 extern int16_t ScreenHeight;
 extern uint8_t ScreenBpp;
 
+// A code the program has a language for ("ko" and each catalogue's).
+bool IsKnownLanguage(const char* code);
+// Sets the language of the game's texts and of its data files, once, before
+// StartGame: the player's choice (null or "" for none) when it is known,
+// else the one the user's locale asks for, else Korean. Returns its code.
+const char* StartInLanguage(const char* choice);
+
 // Start-up up to the frame loop. Returns false when the program must end;
 // *exitCode then holds its exit code.
 bool StartGame(int* exitCode);

@@ -69,12 +69,6 @@ bool RunLoopPass(int* exitCode) {
     WindowProc(message.message, message.wParam, message.lParam);
     return true;
   }
-  if (WindowDestroyed) {
-    // The window went away without a quit (it cannot happen in the game,
-    // but a frame must never run without its display).
-    *exitCode = 0;
-    return false;
-  }
   if (AppActive == 0) {
     PlatformWaitEvent();
     return true;

@@ -1,15 +1,18 @@
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
 #include "gfx/display.h"
 #include "gfx/frame.h"
 #include "gfx/image.h"
+#include "platform/box_rules.h"
 #include "platform/platform.h"
 #include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/random.h"
+#include "text/catalogue.h"
 #include "text/font.h"
 #include "text/utf8.h"
 
@@ -55,6 +58,10 @@ bool InitDisplay() {
   LoadStartupImages();
   if (!LoadFonts("data/han.fnt", "data/eng.fnt")) {
     std::fprintf(stderr, "kxs: %s\n", FontLoadError());
+    // Without fonts the game cannot start; the player hears why, not only a
+    // terminal nobody looks at.
+    const std::string text = std::string(WansungText("글꼴 화일이 없거나 잘못되었습니다")) + "\n" + FontLoadError();
+    PlatformMessageBox(text.c_str(), "File Error", BoxOk);
     return false;
   }
   TextColour = 55;
@@ -63,9 +70,11 @@ bool InitDisplay() {
 
 bool StartGame(int* exitCode) {
   *exitCode = 0;
+  // The boxes' buttons speak the language chosen, like every other text.
+  SetBoxLabelLookup([](const char* korean) { return Tr(korean); });
   if (!PlatformClaimSingleInstance()) {
-    std::fprintf(stderr, "kxs: another instance is already running\n");
-    PlatformMessageBox(WansungText("이미 실행중입니다"), "Notice", BoxOk);
+    std::fputs(Tr("kxs: another instance is already running\n"), stderr);
+    PlatformMessageBox(WansungText(Tr("이미 실행중입니다")), WansungText(Tr("Notice")), BoxOk);
     return false;
   }
   InitGlobals();

@@ -8,6 +8,8 @@
 #include "screens/messages.h"
 #include "screens/screen.h"
 #include "sim/cash.h"
+#include "text/catalogue.h"
+#include "text/utf8.h"
 #include "world/notice_state.h"
 #include "world/world.h"
 
@@ -27,7 +29,7 @@ void DebugKeys(int32_t keyCode) {
       ShowCursor(true);
       std::snprintf(MessageText, sizeof MessageText, "Player : %d Man : %d", static_cast<int>(CompanyCount),
                     static_cast<int>(PersonCount));
-      PlatformMessageBox(MessageText, "Debug", BoxOk);
+      PlatformMessageBox(MessageText, WansungText(Tr("Debug")), BoxOk);
       ShowCursor(false);
       break;
     case VK_F12:

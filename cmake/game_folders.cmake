@@ -57,6 +57,11 @@ function(kxs_add_platform_library target)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${KXS_ROOT}/platform/${ARGV1}/*.cpp)
   else()
     file(GLOB sources CONFIGURE_DEPENDS ${KXS_ROOT}/platform/*.cpp)
+    # The browser keeps files by its own storage: the web backend has its
+    # own durable writes (platform/web/file_sync.cpp).
+    if(EMSCRIPTEN)
+      list(REMOVE_ITEM sources ${KXS_ROOT}/platform/file_sync.cpp)
+    endif()
   endif()
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${KXS_ROOT})

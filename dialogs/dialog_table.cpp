@@ -5,7 +5,7 @@ bool OpenDialogFor(uint32_t message) {
   if (message == 0) return false;
   for (int i = 0; DialogResources[i].dialogTemplate; ++i) {
     if (DialogResources[i].message == message) {
-      PlatformRunDialog(DialogResources[i].dialogTemplate, DialogResources[i].procedure);
+      PlatformRunDialog(DialogInLanguage(DialogResources[i].dialogTemplate), DialogResources[i].procedure);
       return true;
     }
   }
@@ -15,7 +15,7 @@ bool OpenDialogFor(uint32_t message) {
 bool RunDialogResource(int id) {
   for (int i = 0; DialogResources[i].dialogTemplate; ++i) {
     if (DialogResources[i].dialogTemplate->id == id) {
-      PlatformRunDialog(DialogResources[i].dialogTemplate, DialogResources[i].procedure);
+      PlatformRunDialog(DialogInLanguage(DialogResources[i].dialogTemplate), DialogResources[i].procedure);
       return true;
     }
   }

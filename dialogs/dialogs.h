@@ -11,6 +11,11 @@
 // answers to the message.
 bool OpenDialogFor(uint32_t message);
 
+// The template as the platform runs it: its texts, held in UTF-8 by the
+// resource script, in the current language and in Wansung. A template
+// without controls is handed back as it is.
+const DialogTemplate* DialogInLanguage(const DialogTemplate* source);
+
 // Runs dialog resource `id` with its procedure; false when there is no such
 // resource.
 bool RunDialogResource(int id);

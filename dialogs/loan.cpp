@@ -8,6 +8,7 @@
 #include "gfx/display.h"
 #include "screens/screen.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -17,22 +18,22 @@ bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 const DialogControl LoanControls[] = {
-    {1, DialogDefaultButton, "OK", 21, 112, 41, 12, DialogAlignCentre | DialogTabStop, 0},
-    {2, DialogButton, "Cancel", 82, 112, 41, 12, DialogAlignCentre | DialogTabStop, 0},
+    {1, DialogDefaultButton, TrMark("OK"), 21, 112, 41, 12, DialogAlignCentre | DialogTabStop, 0},
+    {2, DialogButton, TrMark("Cancel"), 82, 112, 41, 12, DialogAlignCentre | DialogTabStop, 0},
     {LoanAmountField, DialogEdit, "0", 50, 27, 87, 13, DialogBorder | DialogTabStop, 0},
     {LoanMonthsField, DialogEdit, "0", 50, 59, 87, 13, DialogBorder | DialogTabStop, 0},
-    {-1, DialogStatic, WansungText(u8"대출액"), 7, 29, 27, 8, DialogAlignLeft, 0},
-    {-1, DialogStatic, WansungText(u8"대출기간"), 7, 61, 35, 9, DialogAlignLeft, 0},
-    {-1, DialogStatic, WansungText(u8"대출금과 기간을 입력하세요"), 7, 7, 131, 11, DialogAlignCentre, 0},
-    {LoanAmountRangeText, DialogStatic, WansungText(u8"최소 ~ 최대"), 7, 44, 131, 11, DialogAlignCentre, 0},
-    {LoanMonthsRangeText, DialogStatic, WansungText(u8"최소 ~ 최대"), 7, 77, 131, 10, DialogAlignCentre, 0},
-    {LoanCurrentText, DialogStatic, WansungText(u8"현재 당신의 대출액수는.."), 7, 92, 131, 11,
+    {-1, DialogStatic, TrMark("대출액"), 7, 29, 27, 8, DialogAlignLeft, 0},
+    {-1, DialogStatic, TrMark("대출기간"), 7, 61, 35, 9, DialogAlignLeft, 0},
+    {-1, DialogStatic, TrMark("대출금과 기간을 입력하세요"), 7, 7, 131, 11, DialogAlignCentre, 0},
+    {LoanAmountRangeText, DialogStatic, TrMark("최소 ~ 최대"), 7, 44, 131, 11, DialogAlignCentre, 0},
+    {LoanMonthsRangeText, DialogStatic, TrMark("최소 ~ 최대"), 7, 77, 131, 10, DialogAlignCentre, 0},
+    {LoanCurrentText, DialogStatic, TrMark("현재 당신의 대출액수는.."), 7, 92, 131, 11,
      DialogAlignCentre | DialogBorder, 0},
 };
 
 void SetNumberText(DialogWindow* dialog, int id, const char* formatUtf8, int32_t a, int32_t b) {
   char text[128];
-  std::snprintf(text, sizeof text, WansungText(formatUtf8), static_cast<int>(a), static_cast<int>(b));
+  std::snprintf(text, sizeof text, WansungText(Tr(formatUtf8)), static_cast<int>(a), static_cast<int>(b));
   PlatformSetDialogText(dialog, id, text);
 }
 
@@ -51,7 +52,7 @@ void InitLoan(DialogWindow* dialog) {
 void Book(int32_t amount, int32_t months) {
   const int32_t booked = BookLoan(amount, months);
   char text[128];
-  std::snprintf(text, sizeof text, WansungText(u8"대출금(%d) 기간(%d달)으로 대출되었습니다"), static_cast<int>(booked),
+  std::snprintf(text, sizeof text, WansungText(Tr(u8"대출금(%d) 기간(%d달)으로 대출되었습니다")), static_cast<int>(booked),
                 static_cast<int>(months));
   PlatformMessageBox(text, "^.^", BoxOk);
 }

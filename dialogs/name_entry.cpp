@@ -8,6 +8,7 @@
 #include "screens/main_menu.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -29,7 +30,7 @@ bool Confirm(DialogWindow* dialog) {
   PlatformGetDialogText(dialog, NameEntryPresidentField, president, FieldBufferBytes);
   PlatformGetDialogText(dialog, NameEntryCompanyField, company, FieldBufferBytes);
   if (president[0] == '\0' || company[0] == '\0') {
-    PlatformMessageBox(WansungText(u8"이름과 회사명을 반드시 입력하세요"), "^.^", BoxOk | BoxIconStop);
+    PlatformMessageBox(WansungText(Tr(u8"이름과 회사명을 반드시 입력하세요")), "^.^", BoxOk | BoxIconStop);
     return true;
   }
   PlatformEndDialog(dialog, 1);

@@ -8,6 +8,7 @@
 #include "gfx/display.h"
 #include "screens/screen.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 
 namespace {
@@ -15,11 +16,11 @@ namespace {
 const DialogControl ProductionPlanControls[] = {
     // A way out beside OK: the field opens with 0, which OK refuses, and
     // Escape is nowhere to be seen.
-    {1, DialogDefaultButton, "OK", 12, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
-    {2, DialogButton, WansungText(u8"취소"), 66, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
-    {-1, DialogStatic, WansungText(u8"제작 계획서"), 7, 7, 113, 12, DialogAlignCentre, 0},
+    {1, DialogDefaultButton, TrMark("OK"), 12, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
+    {2, DialogButton, TrMark("취소"), 66, 45, 49, 13, DialogAlignCentre | DialogTabStop, 0},
+    {-1, DialogStatic, TrMark("제작 계획서"), 7, 7, 113, 12, DialogAlignCentre, 0},
     {PlanDaysField, DialogEdit, "0", 70, 24, 47, 13, DialogBorder | DialogTabStop, PlanBufferBytes - 1},
-    {-1, DialogStatic, WansungText(u8"제작 일정(날짜)"), 7, 26, 55, 10, DialogAlignLeft, 0},
+    {-1, DialogStatic, TrMark("제작 일정(날짜)"), 7, 26, 55, 10, DialogAlignLeft, 0},
 };
 
 void Close(DialogWindow* dialog) {
@@ -39,7 +40,7 @@ bool Confirm(DialogWindow* dialog) {
   }
   int16_t days = 0;
   if (!ReadPlanDays(text, &days)) {
-    PlatformMessageBox(WansungText(u8"제작 일정은 1일에서 32767일까지 정할 수 있습니다"), WansungText(u8"알림"),
+    PlatformMessageBox(WansungText(Tr(u8"제작 일정은 1일에서 32767일까지 정할 수 있습니다")), WansungText(Tr(u8"알림")),
                        BoxOk | BoxIconStop);
     return true;
   }

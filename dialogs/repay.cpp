@@ -8,22 +8,23 @@
 #include "gfx/display.h"
 #include "screens/screen.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 
 namespace {
 
 const DialogControl RepayControls[] = {
-    {1, DialogDefaultButton, "OK", 20, 41, 46, 12, DialogAlignCentre | DialogTabStop, 0},
-    {2, DialogButton, "Cancel", 78, 41, 46, 12, DialogAlignCentre | DialogTabStop, 0},
+    {1, DialogDefaultButton, TrMark("OK"), 20, 41, 46, 12, DialogAlignCentre | DialogTabStop, 0},
+    {2, DialogButton, TrMark("Cancel"), 78, 41, 46, 12, DialogAlignCentre | DialogTabStop, 0},
     {RepayAmountField, DialogEdit, "0", 44, 22, 93, 12, DialogBorder | DialogTabStop, 0},
-    {-1, DialogStatic, WansungText(u8"입금액을 입력하세요"), 7, 6, 131, 10, DialogAlignCentre, 0},
-    {-1, DialogStatic, WansungText(u8"입금액"), 7, 24, 26, 10, DialogAlignLeft, 0},
+    {-1, DialogStatic, TrMark("입금액을 입력하세요"), 7, 6, 131, 10, DialogAlignCentre, 0},
+    {-1, DialogStatic, TrMark("입금액"), 7, 24, 26, 10, DialogAlignLeft, 0},
 };
 
 void Pay(int32_t wanted) {
   const int32_t amount = RepayLoan(wanted);
   char text[128];
-  std::snprintf(text, sizeof text, WansungText(u8"대출받았던 돈을 %d만큼 갚으셨습니다"), static_cast<int>(amount));
+  std::snprintf(text, sizeof text, WansungText(Tr(u8"대출받았던 돈을 %d만큼 갚으셨습니다")), static_cast<int>(amount));
   PlatformMessageBox(text, "^.^", BoxOk);
 }
 

@@ -3,18 +3,18 @@
 // a 96 dpi screen (13 pixel cells): 7 pixels average width, 16 pixels
 // height, so the dialog is 268 x 138 pixels at (105, 100).
 #include "dialogs/name_entry.h"
-#include "text/utf8.h"
+#include "text/catalogue.h"
 
 namespace {
 
 const DialogControl NameEntryControls[] = {
-    {1, DialogDefaultButton, "OK", 23, 57, 46, 8, DialogAlignCentre | DialogTabStop, 0},
-    {2, DialogButton, "Cancel", 83, 57, 46, 8, DialogAlignCentre | DialogTabStop, 0},
+    {1, DialogDefaultButton, TrMark("OK"), 23, 57, 46, 8, DialogAlignCentre | DialogTabStop, 0},
+    {2, DialogButton, TrMark("Cancel"), 83, 57, 46, 8, DialogAlignCentre | DialogTabStop, 0},
     {NameEntryPresidentField, DialogEdit, "", 44, 17, 94, 12, DialogBorder | DialogTabStop, NameEntryMaxBytes},
-    {-1, DialogStatic, WansungText(u8"이름"), 14, 20, 20, 8, DialogAlignLeft, 0},
-    {-1, DialogStatic, WansungText(u8"회사명"), 12, 37, 24, 8, DialogAlignLeft, 0},
+    {-1, DialogStatic, TrMark("이름"), 14, 20, 20, 8, DialogAlignLeft, 0},
+    {-1, DialogStatic, TrMark("회사명"), 12, 37, 24, 8, DialogAlignLeft, 0},
     {NameEntryCompanyField, DialogEdit, "", 44, 34, 95, 12, DialogBorder | DialogTabStop, NameEntryMaxBytes},
-    {-1, DialogStatic, WansungText(u8"이름과 회사명을 입력하세요"), 6, 4, 140, 9, DialogAlignCentre, 0},
+    {-1, DialogStatic, TrMark("이름과 회사명을 입력하세요"), 6, 4, 140, 9, DialogAlignCentre, 0},
 };
 
 }  // namespace

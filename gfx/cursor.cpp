@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "gfx/frame.h"
+#include "platform/platform.h"
 
 int32_t MouseX;
 int32_t MouseY;
@@ -20,7 +21,7 @@ void SetCursorImage(const uint8_t* image, int32_t limitX, int32_t limitY, uint8_
 }
 
 void DrawCursor(uint8_t* frame) {
-  if (!CursorEnabled) return;
+  if (!CursorEnabled || PlatformPointerIsTouch()) return;
   const int32_t x = MouseX, y = MouseY;
   const int32_t columns = CursorLimitX - x < 16 ? CursorLimitX - x : 16;
   const int32_t rows = CursorLimitY - y < 16 ? CursorLimitY - y : 16;

@@ -33,15 +33,24 @@ void WrapLine(const Wrapper& w, const std::string& line) {
   }
 }
 
+BoxLabelLookup LabelLookup = nullptr;
+
+const char* KoreanButtonLabel(BoxStyle style, int index) {
+  if (!style.yesNo) return "확인";
+  return index == 0 ? "예(Y)" : "아니오(N)";
+}
+
 }  // namespace
 
 BoxStyle DecodeBoxStyle(int style) { return BoxStyle{(style & 0x0F) == BoxYesNo, (style & 0xF0) == BoxIconStop}; }
 
 int BoxButtonCount(BoxStyle style) { return style.yesNo ? 2 : 1; }
 
+void SetBoxLabelLookup(BoxLabelLookup lookup) { LabelLookup = lookup; }
+
 const char* BoxButtonLabel(BoxStyle style, int index) {
-  if (!style.yesNo) return "확인";
-  return index == 0 ? "예(Y)" : "아니오(N)";
+  const char* korean = KoreanButtonLabel(style, index);
+  return LabelLookup ? LabelLookup(korean) : korean;
 }
 
 int BoxButtonAnswer(BoxStyle style, int index) {

@@ -26,6 +26,10 @@ BoxStyle DecodeBoxStyle(int style);
 int BoxButtonCount(BoxStyle style);
 // The label in UTF-8 and the answer of the button at index (left first).
 const char* BoxButtonLabel(BoxStyle style, int index);
+// The labels are the game's Korean, shown through this lookup when one is
+// set (the game sets its catalogue's, which knows the language chosen).
+using BoxLabelLookup = const char* (*)(const char* utf8);
+void SetBoxLabelLookup(BoxLabelLookup lookup);
 int BoxButtonAnswer(BoxStyle style, int index);
 // The answer that changes nothing: Escape's, a closed window's, and the
 // answer when the box cannot be shown at all (its text then goes to the

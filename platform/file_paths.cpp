@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char* PlayerPrefix = "cur/kxs.sav";  // cur/kxs.sav and cur/kxs.sav.tmp
+constexpr const char* PlayerPrefix = "cur/kxs.sav";  // cur/kxs.sav and its temporary twins .tmp, .new
 constexpr size_t PlayerFolderLength = 4;             // "cur/"
 
 std::string DataRoot;

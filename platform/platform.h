@@ -80,7 +80,13 @@ int64_t PlatformCalendarSeconds();
 
 // ---------------------------------------------------------------------------
 // Sound: a WAV file played asynchronously; a new sound replaces the one that
-// is playing. A missing file or a missing audio device is silent.
+// is playing. A missing, damaged or oversized file or a missing audio
+// device is silent.
+
+// A sound file larger than this is taken as damaged and stays silent: the
+// game's sounds are a few seconds long, and a huge one read whole would stall
+// the game and hold its memory on every play.
+constexpr long PlatformSoundMaxBytes = 4L * 1024 * 1024;
 
 void PlatformPlaySound(const char* path, bool loop);
 
@@ -88,6 +94,16 @@ void PlatformPlaySound(const char* path, bool loop);
 // The system pointer, shown around message boxes and dialogs.
 
 void PlatformShowPointer(bool visible);
+// Whether the player's last pointing was a finger on a touch screen: the
+// game then draws no pointer of its own where the finger left.
+bool PlatformPointerIsTouch();
+
+// ---------------------------------------------------------------------------
+// The user's locale as the system names it ("en_US.UTF-8", "en-GB", "ko-KR"),
+// "" when it is not known. The game starts in its language when the player
+// has chosen none.
+
+const char* PlatformUserLocale();
 
 // ---------------------------------------------------------------------------
 // Single instance: true when no other instance of the game runs; the claim

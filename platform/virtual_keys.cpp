@@ -36,13 +36,21 @@ const NamedKey NamedKeys[] = {
 };
 constexpr int NamedKeyCount = int(sizeof NamedKeys / sizeof NamedKeys[0]);
 
+// PREFIX and N, built by appending: "F" + std::to_string(n) trips a false
+// -Wrestrict of GCC 12 at -O3.
+std::string Numbered(const char* prefix, int n) {
+  std::string name(prefix);
+  name += std::to_string(n);
+  return name;
+}
+
 // The keys that come in runs, by usage: name and virtual-key code.
 std::string RunName(int usage) {
   if (usage >= UsageA && usage <= UsageZ) return std::string("Key") + char('A' + usage - UsageA);
   if (usage >= Usage1 && usage < Usage0) return std::string("Digit") + char('1' + usage - Usage1);
   if (usage == Usage0) return "Digit0";
-  if (usage >= UsageF1 && usage <= UsageF12) return "F" + std::to_string(1 + usage - UsageF1);
-  if (usage >= UsageF13 && usage <= UsageF24) return "F" + std::to_string(13 + usage - UsageF13);
+  if (usage >= UsageF1 && usage <= UsageF12) return Numbered("F", 1 + usage - UsageF1);
+  if (usage >= UsageF13 && usage <= UsageF24) return Numbered("F", 13 + usage - UsageF13);
   if (usage >= UsageKeypad1 && usage < UsageKeypad0) return std::string("Numpad") + char('1' + usage - UsageKeypad1);
   if (usage == UsageKeypad0) return "Numpad0";
   return std::string();

@@ -12,6 +12,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -26,7 +27,7 @@ void RequestDialog(uint32_t message) {
 }
 
 void Refuse(const char* utf8) {
-  std::snprintf(MessageText, sizeof MessageText, "%s", WansungText(utf8));
+  std::snprintf(MessageText, sizeof MessageText, "%s", WansungText(Tr(utf8)));
   PostNotice(NoticeRefusal);
 }
 

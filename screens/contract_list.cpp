@@ -11,6 +11,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/font.h"
 #include "text/hangul.h"
 #include "text/utf8.h"
@@ -19,11 +20,11 @@ namespace {
 
 void DrawOffers() {
   if (OfferCount <= 0) {
-    DrawText(ComposeFrame, 0, OfferListTop, JohabText(u8"수주정보가 없습니다"), NoOfferColour, OfferShadowColour);
+    DrawText(ComposeFrame, 0, OfferListTop, JohabText(Tr(u8"수주정보가 없습니다")), NoOfferColour, OfferShadowColour);
     return;
   }
   DrawText(ComposeFrame, 0, 50,
-           JohabText(u8"업체명                             수주내용                  수주비  계약일수"),
+           JohabText(Tr(u8"업체명                             수주내용                  수주비  계약일수")),
            OfferHeaderColour, OfferShadowColour);
   char line[160];
   for (int32_t i = 0; i < OfferCount && i < MaxOffers; ++i) {
@@ -33,7 +34,7 @@ void DrawOffers() {
 }
 
 int AskNotice(const char8_t* utf8, int style) {
-  return ScreenMessageBox(WansungText(utf8), WansungText(u8"알림"), style);
+  return ScreenMessageBox(WansungText(Tr(utf8)), WansungText(Tr(u8"알림")), style);
 }
 
 // A click on an offer's line; false when the frame ends here.
@@ -60,7 +61,7 @@ void FormatOfferLine(const ContractOffer& offer, char* text, size_t size) {
   // Drawn with its line end, a rival's name would send the rest of the
   // offer to the left edge of the next row.
   const int length = static_cast<int>(NameLength(client, sizeof Companies[0].name - 1));
-  std::snprintf(text, size, "%-15.*s %-25s %10d %8d", length, client, JobTypeNames[offer.jobType],
+  std::snprintf(text, size, JohabText(Tr("%-15.*s %-25s %10d %8d")), length, client, JobTypeNames[offer.jobType],
                 static_cast<int>(offer.reward), static_cast<int>(offer.days));
 }
 

@@ -8,6 +8,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -28,8 +29,8 @@ void EndPlayerDay() {
   // The letter comes at the loan's month; the staff's day, already done,
   // neither shows nor waits for anything.
   if (day == DayDunned) {
-    ScreenMessageBox(WansungText(u8"대출 계약 기한이 마감되었습니다.\n빠른 기일내에 돈을 갚으세요"),
-                     WansungText(u8"독촉장"), BoxOk);
+    ScreenMessageBox(WansungText(Tr(u8"대출 계약 기한이 마감되었습니다.\n빠른 기일내에 돈을 갚으세요")),
+                     WansungText(Tr(u8"독촉장")), BoxOk);
   }
   LoadImageWithPalette(BaseFrame, FrameBytes, "data/mo001.kxg", GamePalette);
   ScreenEntry = 1;

@@ -13,6 +13,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -37,7 +38,7 @@ void PayAndReport() {
   const int32_t cost = HoldDinner();
   char number[16];
   std::snprintf(number, sizeof number, "%" PRId32, cost);
-  std::snprintf(MessageText, sizeof MessageText, WansungText(u8"%s만큼의 회식비가 들었습니다"), number);
+  std::snprintf(MessageText, sizeof MessageText, WansungText(Tr(u8"%s만큼의 회식비가 들었습니다")), number);
   PostNotice(NoticeReport);
   SwitchScreen(DayPassScreen);
   LoadImageWithPalette(BaseFrame, FrameBytes, "data/mo001.kxg", GamePalette);

@@ -9,6 +9,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -18,7 +19,7 @@ constexpr int32_t PictureDelay = 1000;
 
 // The report shows what was given as 32 bits, a debt too.
 void ReportDonation(int64_t given) {
-  std::snprintf(MessageText, sizeof MessageText, WansungText(u8"양로원에 %d을 기부했습니다"),
+  std::snprintf(MessageText, sizeof MessageText, WansungText(Tr(u8"양로원에 %d을 기부했습니다")),
                 static_cast<int>(static_cast<int32_t>(given)));
 }
 

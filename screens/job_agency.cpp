@@ -12,6 +12,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/font.h"
 #include "text/hangul.h"
 #include "text/utf8.h"
@@ -33,11 +34,11 @@ bool ValidSeeker(int32_t row) {
 
 void DrawSeekerList() {
   if (SeekerCount <= 0) {
-    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop, JohabText(u8"현재 구직자가 한명도 없습니다"), NoSeekerColour,
+    DrawText(ComposeFrame, SeekerListLeft, SeekerListTop, JohabText(Tr(u8"현재 구직자가 한명도 없습니다")), NoSeekerColour,
              SeekerShadowColour);
     return;
   }
-  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(u8"이름            분류           희망월급"),
+  DrawText(ComposeFrame, SeekerListLeft, HeaderY, JohabText(Tr(u8"이름            분류           희망월급")),
            SeekerHeaderColour, SeekerShadowColour);
   for (int32_t i = 0; i < SeekerCount; ++i) {
     if (!ValidSeeker(i)) continue;
@@ -68,11 +69,11 @@ void AskToHire(int32_t row) {
 
 const char* CategoryName(int8_t category) {
   switch (category) {
-    case CategoryProgrammer: return JohabText(u8"프로그래머");
-    case CategoryDesigner: return JohabText(u8"그래픽 디자이너");
-    case CategorySales: return JohabText(u8"영업");
-    case CategoryManagement: return JohabText(u8"관리");
-    default: return JohabText(u8"불확실");
+    case CategoryProgrammer: return JohabText(Tr(u8"프로그래머"));
+    case CategoryDesigner: return JohabText(Tr(u8"그래픽 디자이너"));
+    case CategorySales: return JohabText(Tr(u8"영업"));
+    case CategoryManagement: return JohabText(Tr(u8"관리"));
+    default: return JohabText(Tr(u8"불확실"));
   }
 }
 
@@ -87,7 +88,7 @@ void FormatSeekerLine(int32_t index, char* text, size_t size) {
   const Person& p = Persons[index];
   // The widths count bytes: a syllable is two. The name field need not end
   // in a zero in a saved game, so it is read no further than its size.
-  std::snprintf(text, size, "%-10.*s %-15s %7d", static_cast<int>(sizeof p.name), p.name, CategoryName(p.category),
+  std::snprintf(text, size, JohabText(Tr("%-10.*s %-15s %7d")), static_cast<int>(sizeof p.name), p.name, CategoryName(p.category),
                 static_cast<int>(p.salary));
 }
 
@@ -95,7 +96,7 @@ void FormatHireQuestion(int32_t index) {
   char name[sizeof Persons[0].name + 1] = {};
   std::memcpy(name, Persons[index].name, NameLength(Persons[index].name, sizeof Persons[index].name));
   ConvertString(Johab, Wansung, name);
-  std::snprintf(MessageText, sizeof MessageText, WansungText(u8"%s씨를 채용하시겠습니까"), name);
+  std::snprintf(MessageText, sizeof MessageText, WansungText(Tr(u8"%s씨를 채용하시겠습니까")), name);
 }
 
 void JobAgencyScreen() {

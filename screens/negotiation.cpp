@@ -12,6 +12,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 
 namespace {
@@ -36,11 +37,11 @@ void LoadPictures() {
 }
 
 void Decide() {
-  const char* caption = WansungText(u8"알림");
+  const char* caption = WansungText(Tr(u8"알림"));
   if (ConcludeNegotiation()) {
-    ScreenMessageBox(WansungText(u8"축하합니다. 계약이 이루어졌습니다"), caption, BoxOk);
+    ScreenMessageBox(WansungText(Tr(u8"축하합니다. 계약이 이루어졌습니다")), caption, BoxOk);
   } else {
-    ScreenMessageBox(WansungText(u8"다음 기회를 이용해주세요"), caption, BoxOk);
+    ScreenMessageBox(WansungText(Tr(u8"다음 기회를 이용해주세요")), caption, BoxOk);
   }
   AnimState = 0;
   SwitchScreen(DayPassScreen);

@@ -11,6 +11,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -46,7 +47,7 @@ void ContractBand() {
 
 void PlanningBand() {
   if (Companies[PlayerCompany].workTicks != 0) {
-    PostRefusal(WansungText(u8"현재 진행중인 일이 있습니다"));
+    PostRefusal(WansungText(Tr(u8"현재 진행중인 일이 있습니다")));
     return;
   }
   LoadImage(BaseFrame, FrameBytes, "data/self.kxg");
@@ -58,7 +59,7 @@ void PlanningBand() {
 // The panel is laid over the office picture: nothing is loaded here.
 void PersonnelBand() {
   if (Companies[PlayerCompany].staffCount <= 0) {
-    PostRefusal(WansungText(u8"현재 직원이 한명도 없습니다"));
+    PostRefusal(WansungText(Tr(u8"현재 직원이 한명도 없습니다")));
     return;
   }
   ScreenEntry = 1;

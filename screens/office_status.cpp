@@ -7,6 +7,7 @@
 #include "gfx/image.h"
 #include "screens/office.h"
 #include "text/font.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -28,7 +29,7 @@ void FormatMoneyText(int64_t money, char* text, size_t size) {
 
 void FormatStatusLine1(char* text, size_t size) {
   const Company& player = Companies[PlayerCompany];
-  std::snprintf(text, size, JohabText(u8"< %s > 사장 : %s 사원 : %d"), player.name, player.presidentName,
+  std::snprintf(text, size, JohabText(Tr(u8"< %s > 사장 : %s 사원 : %d")), player.name, player.presidentName,
                 static_cast<int>(player.staffCount));
 }
 
@@ -38,11 +39,11 @@ void FormatStatusLine2(char* text, size_t size) {
   FormatMoneyText(player.money, money, sizeof money);
   const unsigned months = static_cast<uint32_t>(DayCount) / 30u;
   if (player.loanAmount > 0) {
-    std::snprintf(text, size, JohabText(u8"%-15s     %-4d     %3d일 %2u달 대출기한 : %d달"), money,
+    std::snprintf(text, size, JohabText(Tr(u8"%-15s     %-4d     %3d일 %2u달 대출기한 : %d달")), money,
                   static_cast<int>(player.loanAmount), static_cast<int>(DayCount), months,
                   static_cast<int>(player.loanMonths));
   } else {
-    std::snprintf(text, size, JohabText(u8"%-15s     %-4d     %3d, %2u달"), money,
+    std::snprintf(text, size, JohabText(Tr(u8"%-15s     %-4d     %3d, %2u달")), money,
                   static_cast<int>(player.loanAmount), static_cast<int>(DayCount), months);
   }
 }
@@ -57,7 +58,7 @@ void DrawOfficeStatus(uint8_t* frame) {
   PutRect(frame, 320, 22, 339, 41, LoanIcon);
   PutRect(frame, 390, 22, 409, 41, DayIcon);
   if (Companies[PlayerCompany].workTicks > 0) {
-    std::snprintf(line, sizeof line, "D-day : %d Percent : %d", static_cast<int>(DDay),
+    std::snprintf(line, sizeof line, JohabText(Tr("D-day : %d Percent : %d")), static_cast<int>(DDay),
                   static_cast<int>(Companies[PlayerCompany].progress));
     DrawText(frame, 160, 45, line, JobColour, JobShadow);
   }

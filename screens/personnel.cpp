@@ -11,6 +11,7 @@
 #include "screens/screens.h"
 #include "sim/sim.h"
 #include "text/font.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -35,7 +36,7 @@ bool HasShownEmployee() { return ListCount > 0 && ListCursor >= 0 && ListCursor 
 
 int32_t ShownEmployee() { return IndexList[ListCursor]; }
 
-void Tell(const char8_t* utf8) { ScreenMessageBox(WansungText(utf8), WansungText(u8"알림"), BoxOk); }
+void Tell(const char8_t* utf8) { ScreenMessageBox(WansungText(Tr(utf8)), WansungText(Tr(u8"알림")), BoxOk); }
 
 void Leave() { SwitchScreen(DayPassScreen); }
 

@@ -8,13 +8,14 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "text/font.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
 namespace {
 
 void DrawKinds() {
-  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(u8"프로젝트종류    "), PlanningHeaderColour,
+  DrawText(ComposeFrame, PlanningListLeft, 50, JohabText(Tr(u8"프로젝트종류    ")), PlanningHeaderColour,
            PlanningShadowColour);
   for (int i = 0; i < JobTypeCount; ++i) {
     DrawText(ComposeFrame, PlanningListLeft, PlanningListTop + 20 * i, JobTypeNames[i], PlanningKindColour,

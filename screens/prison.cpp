@@ -7,6 +7,7 @@
 #include "screens/messages.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/notice_state.h"
 
@@ -36,7 +37,7 @@ void PrisonScreen() {
     Display->FlipToGdi();
     ShowCursor(true);
     if (NoticeCode == NoticeNone) {
-      PlatformMessageBox(WansungText(u8"당신은 은행돈을 갚지 못해 감옥에 들어갑니다"), "Game Over", BoxOk);
+      PlatformMessageBox(WansungText(Tr(u8"당신은 은행돈을 갚지 못해 감옥에 들어갑니다")), WansungText(Tr("Game Over")), BoxOk);
     }
     ShowCursor(false);
     PostGameMessage(WM_CLOSE);

@@ -13,6 +13,7 @@
 #include "screens/screen.h"
 #include "screens/screens.h"
 #include "sim/sim.h"
+#include "text/catalogue.h"
 #include "text/font.h"
 #include "text/hangul.h"
 #include "text/utf8.h"
@@ -50,7 +51,7 @@ void Leave() {
 }
 
 void DrawBoard() {
-  DrawText(ComposeFrame, BoardLeft, HeaderTop, JohabText(u8"순위   회사명                         자산"),
+  DrawText(ComposeFrame, BoardLeft, HeaderTop, JohabText(Tr(u8"순위   회사명                         자산")),
            RankingHeaderColour, RankingShadowColour);
   const int32_t first = RankingPageFirst(ListCount);
   const int32_t rows = RankingPageRowCount(ListCount);

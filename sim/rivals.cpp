@@ -5,6 +5,7 @@
 #include "sim/cash.h"
 #include "sim/sim.h"
 #include "sim/sim_notice.h"
+#include "text/catalogue.h"
 #include "text/utf8.h"
 #include "world/world.h"
 
@@ -51,5 +52,5 @@ void BankruptSweep(int32_t expected) {
     n -= 1;
   }
   CompanyCount = n;
-  if (before - n != expected) PlatformMessageBox(WansungText(u8"소팅 에러"), "ERROR", BoxOk);
+  if (before - n != expected) PlatformMessageBox(WansungText(Tr(u8"소팅 에러")), WansungText(Tr("ERROR")), BoxOk);
 }

@@ -3,9 +3,12 @@
 
 #include <cstdint>
 
-// Shows MessageText with the caption "알림" and an OK button.
+// The texts below are given in Korean UTF-8, as the source writes them, and
+// shown in the current language.
+
+// Shows MessageText with the caption "Notice" (in Korean) and an OK button.
 void ShowRuleMessage();
-// Formats a Wansung format with one %s, filled with a Johab name field of
+// Formats a format with one %s, filled with a Johab name field of
 // at most nameBytes bytes, into MessageText (never past its end), and shows
 // it like ShowRuleMessage. The field itself is left in Johab.
 void ShowNameMessage(const char* formatUtf8, const char* johabName, int nameBytes);

@@ -82,5 +82,5 @@ forbid() {
   echo "nothing of $1 outside $3"
 }
 
-forbid SDL '#\s*include\s*[<"]SDL' 'platform/sdl/|tests/smoke/sdl_backend_check\.cpp$'
+forbid SDL '#\s*include\s*[<"]SDL' 'platform/sdl/|tests/bench/sdl/|tests/smoke/sdl_backend_check\.cpp$'
 forbid "the browser's APIs" '#\s*include\s*[<"]emscripten|\bEM_(JS|ASYNC_JS|ASM[A-Z_]*)\s*\(' 'platform/web/'

@@ -9,6 +9,7 @@
 namespace {
 
 const CatalogueTable* Current = nullptr;  // null: Korean
+long Fallbacks = 0;
 
 constexpr char ContextEnd = '\x04';
 
@@ -26,6 +27,12 @@ int CompareKey(const char* key, const char* context, const char* utf8) {
     rest.remove_prefix(1);
   }
   return rest.compare(utf8);
+}
+
+bool IsAscii(const char* text) {
+  for (; *text != '\0'; ++text)
+    if (static_cast<unsigned char>(*text) >= 0x80) return false;
+  return true;
 }
 
 }  // namespace
@@ -95,5 +102,9 @@ const char* Tr(const char* utf8) { return TrIn(nullptr, utf8); }
 const char* TrIn(const char* context, const char* utf8) {
   if (Current == nullptr || utf8 == nullptr || utf8[0] == '\0') return utf8;
   const char* text = CatalogueText(*Current, context, utf8);
-  return text != nullptr ? text : utf8;
+  if (text != nullptr) return text;
+  if (!IsAscii(utf8)) ++Fallbacks;
+  return utf8;
 }
+
+long TranslationFallbacks() { return Fallbacks; }

@@ -35,6 +35,10 @@ const char* LanguageOfLocale(const char* locale);
 // catalogue's msgctxt does.
 const char* Tr(const char* utf8);
 const char* TrIn(const char* context, const char* utf8);
+// How many lookups in a language other than Korean have found no
+// translation of a text that is not plain ASCII, and so showed it in
+// Korean. A complete catalogue keeps this at zero through a whole game.
+long TranslationFallbacks();
 inline const char* Tr(const char8_t* utf8) { return Tr(reinterpret_cast<const char*>(utf8)); }
 inline const char* TrIn(const char* context, const char8_t* utf8) {
   return TrIn(context, reinterpret_cast<const char*>(utf8));

@@ -49,6 +49,11 @@ void DrawText(uint8_t* frame, int x, int y, const char* text, uint8_t colour, ui
 void DrawTextPlain(uint8_t* frame, int x, int y, const char* text);
 void DrawTextColoured(uint8_t* frame, int x, int y, const char* text);
 
+// Called with every text DrawTextPlain and DrawTextColoured are given (Johab,
+// as drawn), when set: how a harness sees what the player reads. Null by
+// default.
+extern void (*TextDrawnObserver)(const char* johab);
+
 // Every set bit writes colour at (x + column, y + row); clear bits leave the
 // frame untouched.
 void DrawGlyph8(uint8_t* frame, int x, int y, const uint8_t* glyph16, uint8_t colour);

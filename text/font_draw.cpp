@@ -10,6 +10,7 @@
 uint8_t TextColour = 7;
 int16_t TextX = 0;
 int16_t TextY = 0;
+void (*TextDrawnObserver)(const char* johab) = nullptr;
 
 namespace {
 
@@ -51,6 +52,7 @@ void DrawPass(uint8_t* frame, int x, int y, const char* text, bool coloured) {
   TextX = Saturated(x);
   TextY = Saturated(y);
   if (text == nullptr) return;
+  if (TextDrawnObserver != nullptr) TextDrawnObserver(text);
   for (size_t p = 0; text[p] != '\0' && y < FrameHeight;) {
     const uint8_t c = static_cast<uint8_t>(text[p]);
     if (c == 0x0A) {

@@ -1,4 +1,4 @@
-// kxs-replay [--root DIR] [--seed N] [--step MS] [--log FILE] SCRIPT
+// kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log-text] [--log FILE] SCRIPT
 // Runs the game on the headless backend, driven by a script.
 #include <cstdio>
 #include <cstdlib>
@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "gfx/image.h"
 #include "platform/headless/headless.h"
 #include "tools/replay/runner.h"
 
 static int Usage() {
-  std::fprintf(stderr, "usage: kxs-replay [--root DIR] [--seed N] [--step MS] [--log FILE] SCRIPT\n");
+  std::fprintf(stderr,
+               "usage: kxs-replay [--root DIR] [--seed N] [--step MS] [--lang CODE] [--log-text]\n"
+               "                  [--log FILE] SCRIPT\n");
   return 2;
 }
 
@@ -40,6 +43,10 @@ int main(int argc, char** argv) {
     } else if (!std::strcmp(argv[i], "--step") && hasValue && ParseInteger(argv[i + 1], 0, 60000, &number)) {
       options.step = static_cast<uint32_t>(number);
       ++i;
+    } else if (!std::strcmp(argv[i], "--lang") && hasValue && IsKnownLanguage(argv[i + 1])) {
+      options.language = argv[++i];
+    } else if (!std::strcmp(argv[i], "--log-text")) {
+      options.logDrawnText = true;
     } else if (!std::strcmp(argv[i], "--log") && hasValue) {
       logPath = argv[++i];
     } else if (argv[i][0] != '-' && !scriptPath) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "text/catalogue.h"
 #include "text/utf8.h"
 
 Company Companies[MaxCompanies];
@@ -44,14 +45,15 @@ bool PlayerNamesAreWansung;
 const JobTypeNameTable JobTypeNames;
 
 const char* JobTypeNameTable::operator[](int jobType) const {
-  // Converted on first use: the conversion's caches are ready by then.
+  // Converted on first use, in the language chosen by then: the
+  // conversion's caches are ready too.
   switch (jobType) {
-    case 0: return JohabText("사무용 소프트웨어 개발");
-    case 1: return JohabText("교육용 소프트웨어 개발");
-    case 2: return JohabText("인터넷 관련 소트웨어 개발");
-    case 3: return JohabText("게임 개발");
-    case 4: return JohabText("기타 소프트웨어 개발");
-    case 5: return JohabText("그래픽 관련");
+    case 0: return JohabText(Tr("사무용 소프트웨어 개발"));
+    case 1: return JohabText(Tr("교육용 소프트웨어 개발"));
+    case 2: return JohabText(Tr("인터넷 관련 소트웨어 개발"));
+    case 3: return JohabText(Tr("게임 개발"));
+    case 4: return JohabText(Tr("기타 소프트웨어 개발"));
+    case 5: return JohabText(Tr("그래픽 관련"));
     default: return "";
   }
 }

@@ -62,7 +62,7 @@ bool RenderAll(const std::vector<RenderJob>& jobs, const RenderSetup& setup, int
       if (Start(todo[next], setup, &pid))
         running[pid] = todo[next];
       else
-        failed += " " + RenderedName(todo[next]) + " (cannot start " + setup.rsvg + ")";
+        failed += ' ' + RenderedName(todo[next]) + " (cannot start " + setup.rsvg + ")";
       ++next;
     }
     if (running.empty()) continue;

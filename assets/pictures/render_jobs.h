@@ -27,7 +27,12 @@ inline std::string Stem(const std::string& name) {
 
 // NAME.png, or NAME+STYLE.png for a drawing in another look.
 inline std::string RenderedName(const RenderJob& job) {
-  return Stem(job.svg) + (job.css.empty() ? "" : "+" + Stem(job.css)) + ".png";
+  std::string name = Stem(job.svg);  // appended: "+" + Stem() trips GCC 12's -Wrestrict at -O3
+  if (!job.css.empty()) {
+    name += '+';
+    name += Stem(job.css);
+  }
+  return name + ".png";
 }
 
 inline bool IsSvg(const std::string& art) { return art.size() > 4 && art.compare(art.size() - 4, 4, ".svg") == 0; }

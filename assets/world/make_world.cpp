@@ -75,6 +75,15 @@ constexpr const char* DataFileContext = "data file";
 std::string Translated(const char* context, const std::string& utf8) { return TrIn(context, utf8.c_str()); }
 std::string Comment(const std::string& utf8) { return Translated(DataFileContext, utf8); }
 
+// "[I]", the label before a record, built by appending: "[" + std::to_string(i)
+// trips a false -Wrestrict of GCC 12 at -O3.
+std::string RecordLabel(int i) {
+  std::string label(1, '[');
+  label += std::to_string(i);
+  label += ']';
+  return label;
+}
+
 std::string Johab(const Row& row, const std::string& utf8) {
   std::string johab;
   if (!Utf8ToJohab(utf8, &johab)) Fail(row.where, "\"" + utf8 + "\" has characters Johab cannot hold");
@@ -121,7 +130,7 @@ DataFile CorpData(const std::vector<Row>& rows) {
     // Longer names would be cut by the reader.
     if (name.size() > static_cast<size_t>(RivalNameBytes)) Fail(row.where, "a name of more than 30 bytes");
     if (name.empty()) Fail(row.where, "no name");
-    file.Line(row, Johab(row, "[" + std::to_string(i) + "]" + (i == 0 ? std::string(" ") + TrIn("data file", u8"플레이어") : std::string())));
+    file.Line(row, Johab(row, RecordLabel(i) + (i == 0 ? std::string(" ") + TrIn("data file", u8"플레이어") : std::string())));
     file.Line(row, name);
     file.Line(row, Number(row, row.cells[1], 1, std::numeric_limits<int64_t>::max()));
     file.Line(row, Number(row, row.cells[2], INT32_MIN, INT32_MAX));
@@ -156,7 +165,7 @@ DataFile ManData(const std::vector<Row>& rows) {
     if (aptitudes.size() != 5) Fail(row.where, "name | category | salary | five aptitudes | morale");
     const std::string name = Johab(row, Translated("person", row.cells[0]));
     if (name.empty() || name.size() > static_cast<size_t>(PersonNameBytes)) Fail(row.where, "a name of 1 to 50 bytes");
-    file.Line(row, Johab(row, "[" + std::to_string(i) + "] " + Comment(row.cells[1])));
+    file.Line(row, Johab(row, RecordLabel(i) + " " + Comment(row.cells[1])));
     file.Line(row, name);
     file.Line(row, Category(row, row.cells[1]));
     file.Line(row, Johab(row, std::string("; ") + TrIn("data file", u8"희망월급, 적성 다섯, 사기")));

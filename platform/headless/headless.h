@@ -31,8 +31,16 @@ void HeadlessQueueBoxAnswer(int answer);
 // out, and typing stops at the field's byte limit.
 void HeadlessQueueDialog(const std::vector<std::string>& fieldsUtf8, int button);
 
+// Also logs the texts of each dialog's captions, labels and buttons when it
+// opens (off by default).
+void HeadlessSetLogDialogTexts(bool logged);
+
 // Pretends that another instance of the game runs.
 void HeadlessSetOtherInstanceRunning(bool running);
+
+// The locale PlatformUserLocale reports ("" by default: a run does not
+// depend on the machine's settings).
+void HeadlessSetUserLocale(const char* locale);
 
 // The log: lines in UTF-8, without their line ends.
 void HeadlessLog(const std::string& line);

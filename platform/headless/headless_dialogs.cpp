@@ -30,7 +30,17 @@ std::string TypeFields(DialogWindow* dialog, const QueuedDialog& queued) {
   return logged;
 }
 
+// "dialog ID texts | ..." of every control the player reads but does not type.
+void LogDialogTexts(const DialogWindow& dialog, const std::string& name) {
+  std::string line = name + " texts";
+  for (int i = 0; i < dialog.dialogTemplate->controlCount; ++i)
+    if (dialog.dialogTemplate->controls[i].kind != DialogEdit) line += " | " + DecodeWansung(dialog.texts[size_t(i)]);
+  HeadlessLog(line);
+}
+
 }  // namespace
+
+void HeadlessSetLogDialogTexts(bool logged) { Headless().logDialogTexts = logged; }
 
 void HeadlessQueueDialog(const std::vector<std::string>& fieldsUtf8, int button) {
   Headless().dialogs.push_back(QueuedDialog{fieldsUtf8, button});
@@ -50,6 +60,7 @@ int PlatformRunDialog(const DialogTemplate* dialogTemplate, DialogProcedure proc
   procedure(&dialog, DialogInit, 0);
   HeadlessState& s = Headless();
   const std::string name = "dialog " + std::to_string(dialogTemplate->id);
+  if (s.logDialogTexts) LogDialogTexts(dialog, name);
   while (!dialog.ended) {
     if (s.dialogs.empty()) {
       HeadlessFail(name + " has no queued answer");

@@ -27,7 +27,11 @@ void HeadlessSetCalendarSeconds(int64_t seconds) { Headless().calendar = seconds
 bool PlatformClaimSingleInstance() { return !Headless().otherInstance; }
 void HeadlessSetOtherInstanceRunning(bool running) { Headless().otherInstance = running; }
 
+const char* PlatformUserLocale() { return Headless().userLocale.c_str(); }
+void HeadlessSetUserLocale(const char* locale) { Headless().userLocale = locale ? locale : ""; }
+
 void PlatformShowPointer(bool visible) { Headless().pointerVisible = visible; }
+bool PlatformPointerIsTouch() { return false; }
 bool HeadlessPointerVisible() { return Headless().pointerVisible; }
 
 void PlatformPlaySound(const char* path, bool loop) {

@@ -31,6 +31,8 @@ struct HeadlessState {
   std::deque<int> boxAnswers;
   std::deque<QueuedDialog> dialogs;
   bool otherInstance = false;
+  std::string userLocale;
+  bool logDialogTexts = false;
   bool pointerVisible = true;
   std::vector<std::string> log;
   std::FILE* logFile = nullptr;

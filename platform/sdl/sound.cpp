@@ -1,6 +1,7 @@
 // sndPlaySound's service: one WAV at a time, played asynchronously by SDL's
 // audio thread; a new sound replaces the one playing; a loop repeats without
 // a gap. Without an audio device the game stays silent.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -55,13 +56,25 @@ static bool DeviceUp() {
   return true;
 }
 
+// True when the open file is no larger than a sound can be; the file is
+// left at its start.
+static bool WithinSoundLimit(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(file);
+  return size >= 0 && size <= PlatformSoundMaxBytes && std::fseek(file, 0, SEEK_SET) == 0;
+}
+
 // The file in the device's format, in memory from malloc; nullptr when the
-// file is missing, unreadable or empty.
+// file is missing, unreadable, empty or too large.
 static uint8_t* LoadConverted(const char* path, uint32_t* length) {
   SDL_AudioSpec wavFormat;
   Uint8* data = nullptr;
   Uint32 dataLength = 0;
   std::FILE* file = PlatformOpenFile(PlatformFilePath(path).c_str(), "rb");
+  if (file != nullptr && !WithinSoundLimit(file)) {
+    std::fclose(file);
+    return nullptr;
+  }
   SDL_RWops* stream = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
   if (stream == nullptr) {
     if (file) std::fclose(file);

@@ -32,6 +32,7 @@ EM_ASYNC_JS(void, web_wait_input, (), { await KXS.waitInput(); });
 EM_JS(double, web_milliseconds, (), { return KXS.milliseconds(); });
 EM_JS(double, web_calendar_seconds, (), { return Math.floor(Date.now() / 1000); });
 EM_JS(void, web_show_pointer, (int visible), { KXS.showPointer(visible != 0); });
+EM_JS(int, web_pointer_is_touch, (), { return KXS.pointerIsTouch() ? 1 : 0; });
 
 // Moves the page's input into the game's queue until an event waits there.
 static void TakePageInput() {
@@ -76,3 +77,5 @@ uint32_t PlatformMilliseconds() { return static_cast<uint32_t>(static_cast<uint6
 int64_t PlatformCalendarSeconds() { return static_cast<int64_t>(web_calendar_seconds()); }
 
 void PlatformShowPointer(bool visible) { web_show_pointer(visible ? 1 : 0); }
+
+bool PlatformPointerIsTouch() { return web_pointer_is_touch() != 0; }

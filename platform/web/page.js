@@ -10,6 +10,28 @@ var KXS = (function () {
   const GameDir = '/game', SaveDir = '/game/cur', SavePath = '/game/cur/kxs.sav', Packaged = '/pkg';
   const FrameMs = 1000 / 60;
   const $ = (id) => document.getElementById(id);
+  // Every word the page itself shows (the game's come from the C++ half).
+  const Words = {
+    noWebAssembly: '이 브라우저는 WebAssembly를 지원하지 않아 게임을 할 수 없습니다.',
+    noCanvas: '이 브라우저는 캔버스를 그릴 수 없어 게임을 할 수 없습니다.',
+    stopped: '게임이 멈췄습니다: ',
+    downloading: '내려받는 중...',
+    noFullscreen: '전체 화면을 쓸 수 없습니다',
+    noStorage: '이 브라우저는 저장 공간을 쓸 수 없게 되어 있습니다. 게임은 할 수 있지만 저장하지 못합니다.',
+    storageUnread: '저장된 게임을 읽을 수 없습니다',
+    storageUnkept: '게임을 브라우저에 저장할 수 없습니다',
+    notPersisted: '브라우저가 저장 공간을 계속 보관하겠다고 하지 않았습니다. 저장한 게임이 지워질 수 있으니 "저장 파일 받기"로 보관해 두세요.',
+    noSave: '저장된 게임이 없습니다',
+    notReady: '게임을 아직 불러오는 중입니다',
+    uploadCaption: '저장 파일 넣기',
+    notASave: '이 파일은 이 게임의 저장 파일이 아니거나 손상되어 불러올 수 없습니다.\n저장되어 있는 게임은 그대로 둡니다.',
+    replaceAsk: '저장되어 있는 게임을 이 파일의 게임으로 바꿀까요?\n지금 저장되어 있는 게임은 없어집니다.',
+    replace: '바꾸기',
+    keep: '그대로 두기',
+    ok: '확인',
+    uploaded: '저장 파일을 넣었습니다. 게임의 "불러오기"로 이어서 하세요.',
+    uploadUnkept: '저장 파일을 넣었지만 브라우저에 저장하지 못했습니다. 이 창을 닫으면 없어집니다.',
+  };
 
   let canvas = null, context = null, image = null, ui = null;
   let scale = 1;
@@ -34,14 +56,14 @@ var KXS = (function () {
   function toast(text) {
     const t = $('kxs-toast');
     if (!t) return;
-    t.textContent = text;
+    t.textContent = tr(text);
     t.hidden = false;
     clearTimeout(toast.timer);
     toast.timer = setTimeout(() => { t.hidden = true; }, 6000);
   }
   function fail(text) {
     const box = $('kxs-failure');
-    if (box) { box.textContent = text; box.hidden = false; }
+    if (box) { box.textContent = tr(text); box.hidden = false; }
     setStatus('');
     setProgress(0, 0);
   }
@@ -49,14 +71,39 @@ var KXS = (function () {
   // --- Layout: a whole number of device pixels per game pixel where that
   // loses little of the room, else the largest crisp scale that fits (a
   // phone would otherwise show a postage stamp); letterboxed.
-  function layout() {
-    if (!canvas) return;
+  // On a touch screen the tool bar, a column beside the picture in
+  // landscape and a row under it in portrait, gets room of its own where the
+  // margins do not have it, so that it never covers the picture.
+  const TouchTargetCss = 44, TouchGapCss = 8;
+  const touchScreen = () => !!(window.matchMedia && matchMedia('(pointer: coarse)').matches);
+  function fitScale(room) {
     const dpr = window.devicePixelRatio || 1;
-    const room = $('kxs-stage').getBoundingClientRect();
     const fitCss = Math.min(room.width / Width, room.height / Height);
     const fitDevice = fitCss * dpr;
     const whole = Math.floor(fitDevice + 1e-6);
-    scale = whole >= 1 && whole / fitDevice >= 0.85 ? whole / dpr : fitCss;
+    return { scale: whole >= 1 && whole / fitDevice >= 0.85 ? whole / dpr : fitCss, fitDevice: fitDevice };
+  }
+  function layout() {
+    if (!canvas) return;
+    const stage = $('kxs-stage'), tools = $('kxs-tools');
+    const touch = touchScreen(), landscape = window.innerWidth > window.innerHeight;
+    document.body.classList.toggle('kxs-touch', touch);
+    tools.classList.toggle('kxs-column', touch && landscape);
+    stage.style.right = stage.style.bottom = '';
+    let fit = fitScale(stage.getBoundingClientRect());
+    if (touch) {
+      const room = stage.getBoundingClientRect(), bar = tools.getBoundingClientRect();
+      const margin = landscape ? (room.width - Width * fit.scale) / 2 : (room.height - Height * fit.scale) / 2;
+      const needed = (landscape ? bar.width : bar.height) + TouchGapCss;
+      if (margin < needed) {
+        if (landscape) stage.style.right = needed + 'px'; else stage.style.bottom = needed + 'px';
+        fit = fitScale(stage.getBoundingClientRect());
+      }
+    }
+    const fitDevice = fit.fitDevice;
+    scale = fit.scale;
+    // One CSS pixel in the game's pixels, for touch-sized controls.
+    ui.style.setProperty('--kxs-css-px', String(1 / scale));
     canvas.style.width = Width * scale + 'px';
     canvas.style.height = Height * scale + 'px';
     canvas.classList.toggle('kxs-smooth', fitDevice < 1);
@@ -82,17 +129,31 @@ var KXS = (function () {
     return [Math.min(Width - 1, Math.max(0, x)), Math.min(Height - 1, Math.max(0, y))];
   }
   // The keys the game acts on keep the browser's meaning from it: Escape,
-  // Enter, Space, the arrows, the debug keys F7, F8, F11 and F12 (as on the
-  // desktop; Alt+Enter is the full screen here), and Tab, which would move
-  // the focus out of the game. All others (F5, Ctrl+R, Ctrl+W ...) stay the
-  // browser's.
+  // Enter, Space, the arrows, the debug keys F7 and F8 (Alt+Enter is the
+  // full screen here), and Tab, which would move the focus out of the game.
+  // All others stay the browser's: F5, Ctrl+R, F11 (full screen), F12 (the
+  // developer tools), and Escape while the page is full screen, which only
+  // leaves that (the browser may take that press for itself, or hand it on
+  // just after).
   const gameKeys = new Set(['Tab', 'Enter', 'NumpadEnter', 'Escape', 'Space', 'ArrowLeft', 'ArrowUp', 'ArrowRight',
-    'ArrowDown', 'F7', 'F8', 'F11', 'F12']);
+    'ArrowDown', 'F7', 'F8']);
+  const browserKeys = new Set(['F11', 'F12']);
+  const FullscreenEscapeMs = 500;
+  let leftFullscreenAt = -Infinity;
+  function onFullscreenChange() {
+    if (!document.fullscreenElement) leftFullscreenAt = performance.now();
+    layout();
+  }
   function onKeyDown(e) {
     resumeAudio();
     if (e.altKey && (e.code === 'Enter' || e.code === 'NumpadEnter')) {
       e.preventDefault();
       if (!e.repeat) toggleFullscreen();
+      return;
+    }
+    if (browserKeys.has(e.code)) return;
+    if (e.code === 'Escape' && (document.fullscreenElement || performance.now() - leftFullscreenAt < FullscreenEscapeMs)) {
+      if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
       return;
     }
     // The topmost box or dialog takes the keys, wherever the focus is.
@@ -102,8 +163,12 @@ var KXS = (function () {
     if (gameKeys.has(e.code)) e.preventDefault();
     push({ kind: 'key', code: e.code });
   }
+  // A finger leaves no pointer behind: the game draws none after a tap
+  // until a mouse moves again.
+  let pointerIsTouch = false;
   function onPointerMove(e) {
     if (e.pointerType === 'touch' || modals.length) return;
+    pointerIsTouch = false;
     const p = logical(e);
     push({ kind: 'move', x: p[0], y: p[1] });
   }
@@ -113,6 +178,7 @@ var KXS = (function () {
     resumeAudio();
     if (e.button !== 0 || modals.length) return;
     e.preventDefault();
+    pointerIsTouch = e.pointerType === 'touch';
     const p = logical(e);
     push({ kind: 'up', x: p[0], y: p[1] });
   }
@@ -177,7 +243,7 @@ var KXS = (function () {
   function toggleFullscreen() {
     const page = document.documentElement;
     if (document.fullscreenElement) { document.exitFullscreen().catch(() => {}); return; }
-    if (page.requestFullscreen) page.requestFullscreen().catch(() => toast('전체 화면을 쓸 수 없습니다'));
+    if (page.requestFullscreen) page.requestFullscreen().catch(() => toast(Words.noFullscreen));
   }
 
   // --- Message boxes and dialogs.
@@ -228,27 +294,34 @@ var KXS = (function () {
   function boxKey(name, focus, answer, focusAfter) {
     (box.keys[name] = box.keys[name] || [])[focus] = { answer: answer, focus: focusAfter };
   }
+  let boxPixels = 12;  // the font size of the game's boxes, for the page's own
+  // A box's frame, caption, text and a row of buttons, each answering its own.
+  function boxFrame(b, answer) {
+    const frame = element('div', 'kxs-window kxs-box');
+    frame.setAttribute('role', 'alertdialog');
+    frame.style.fontSize = b.pixels + 'px';
+    frame.appendChild(element('div', 'kxs-title', b.caption));
+    const body = element('div', 'kxs-box-body');
+    if (b.stop) body.appendChild(element('div', 'kxs-stop', '×'));
+    body.appendChild(element('div', 'kxs-box-text', b.text));
+    frame.appendChild(body);
+    const row = element('div', 'kxs-buttons');
+    const buttons = b.buttons.map((choice) => {
+      const e = button(choice.label, choice.isDefault);
+      e.addEventListener('click', () => answer(choice.answer));
+      row.appendChild(e);
+      return e;
+    });
+    frame.appendChild(row);
+    return { frame: frame, buttons: buttons };
+  }
   function boxRun(focus) {
     flushSave();
     const b = box;
     box = null;
+    boxPixels = b.pixels;
     return new Promise((resolve) => {
-      const frame = element('div', 'kxs-window kxs-box');
-      frame.setAttribute('role', 'alertdialog');
-      frame.style.fontSize = b.pixels + 'px';
-      frame.appendChild(element('div', 'kxs-title', b.caption));
-      const body = element('div', 'kxs-box-body');
-      if (b.stop) body.appendChild(element('div', 'kxs-stop', '×'));
-      body.appendChild(element('div', 'kxs-box-text', b.text));
-      frame.appendChild(body);
-      const row = element('div', 'kxs-buttons');
-      const buttons = b.buttons.map((spec) => {
-        const e = button(spec.label, spec.isDefault);
-        e.addEventListener('click', () => answer(spec.answer));
-        row.appendChild(e);
-        return e;
-      });
-      frame.appendChild(row);
+      const { frame, buttons } = boxFrame(b, (value) => answer(value));
       let modal = null;
       function answer(value) {
         closeModal(modal);
@@ -265,6 +338,30 @@ var KXS = (function () {
       });
       modal.focus = () => buttons[focus].focus();
       showPointer(true);
+      modal.focus();
+    });
+  }
+  // A box of the page's own over the game, as the game's boxes look:
+  // resolves with the index of the button taken. Enter and Space take the
+  // focused button, Escape the last, Tab and the arrows move the focus.
+  function pageBox(caption, text, labels, focus) {
+    return new Promise((resolve) => {
+      const shape = { caption: tr(caption), text: tr(text), stop: false, pixels: boxPixels,
+        buttons: labels.map((label, i) => ({ label: tr(label), answer: i, isDefault: i === (focus || 0) })) };
+      let modal = null;
+      const { frame, buttons } = boxFrame(shape, (i) => { closeModal(modal); resolve(i); });
+      modal = openModal(frame, (e) => {
+        const at = Math.max(0, buttons.indexOf(document.activeElement));
+        if (e.code === 'Escape') buttons[buttons.length - 1].click();
+        else if (e.code === 'Enter' || e.code === 'NumpadEnter' || e.code === 'Space') buttons[at].click();
+        else if (e.code === 'Tab' || e.code.startsWith('Arrow')) {
+          const back = e.shiftKey || e.code === 'ArrowLeft' || e.code === 'ArrowUp';
+          buttons[(at + (back ? buttons.length - 1 : 1)) % buttons.length].focus();
+        } else return;
+        e.preventDefault();
+        e.stopPropagation();
+      });
+      modal.focus = () => buttons[focus || 0].focus();
       modal.focus();
     });
   }
@@ -338,8 +435,20 @@ var KXS = (function () {
     e.focus();
     if (e.tagName === 'INPUT') e.select();
   }
+  // On a touch screen a dialog's buttons, too small for a finger at their
+  // places, go to a row of touch-sized buttons under it.
+  function touchButtons(d) {
+    if (!touchScreen()) return;
+    const buttons = d.controls.filter((e) => e.tagName === 'BUTTON');
+    if (!buttons.length) return;
+    const bar = element('div', 'kxs-buttons kxs-touch-bar');
+    for (const b of buttons) { b.style.cssText = ''; bar.appendChild(b); }
+    bar.style.top = d.frame.style.height;
+    d.frame.appendChild(bar);
+  }
   function dialogShow(focus, enterCommand, escapeCommand, first, last) {
     const d = dialog;
+    touchButtons(d);
     d.modal = openModal(d.frame, (e) => {
       if (e.isComposing || e.keyCode === 229) return;
       const i = d.controls.indexOf(document.activeElement);
@@ -419,48 +528,73 @@ var KXS = (function () {
   }
 
   // --- The saved game: cur/ lives in IndexedDB; everything else is the
-  // packaged data tree, read-only.
-  let saveStamp = null, syncing = false, syncAgain = false, persistAsked = false;
+  // packaged data tree, read-only. Without the browser's storage (none, or
+  // refused) the game still plays, and a save says that it was not kept.
+  let storageUsable = false, saveStamp = null, persistAsked = false;
+  let storageQueue = Promise.resolve(true);
+  let keeping = 0;  // saves on their way to the storage
+  let unkeptToldAt = -Infinity;
   function saveFileStamp() {
     try { const s = FS.stat(SavePath); return s.mtime.getTime() + ':' + s.size; } catch (e) { return 'none'; }
   }
+  // Writes cur/ to IndexedDB after every write asked for before; resolves
+  // true once it is kept there.
   function syncToStorage() {
-    return new Promise((resolve) => {
-      if (syncing) { syncAgain = true; resolve(); return; }
-      syncing = true;
-      FS.syncfs(false, (error) => {
-        syncing = false;
-        if (error) toast('게임을 브라우저에 저장할 수 없습니다');
-        if (syncAgain) { syncAgain = false; syncToStorage(); }
-        resolve();
-      });
-    });
+    if (!storageUsable) return Promise.resolve(false);
+    storageQueue = storageQueue.then(() => new Promise((resolve) => {
+      try { FS.syncfs(false, (error) => resolve(!error)); } catch (e) { resolve(false); }
+    }));
+    return storageQueue;
   }
-  // Writes cur/ to IndexedDB when the save file changed since the last time.
+  // The game's own save (PlatformSyncFolderOf): true once it is kept.
+  async function keepPlayerFiles() {
+    ++keeping;
+    try {
+      saveStamp = saveFileStamp();
+      askPersistence();
+      return await syncToStorage();
+    } finally {
+      --keeping;
+    }
+  }
+  // Writes cur/ to IndexedDB when the save file changed since the last time;
+  // one that could not be kept is tried again next time.
   function flushSave() {
-    if (typeof FS === 'undefined' || saveStamp === null) return Promise.resolve();
+    if (typeof FS === 'undefined' || saveStamp === null || !storageUsable) return Promise.resolve(false);
     const stamp = saveFileStamp();
-    if (stamp === saveStamp) return Promise.resolve();
+    if (stamp === saveStamp) return Promise.resolve(true);
     saveStamp = stamp;
     askPersistence();
-    return syncToStorage();
+    return syncToStorage().then((kept) => {
+      if (kept) return true;
+      saveStamp = 'unkept';
+      if (performance.now() - unkeptToldAt > 60000) { unkeptToldAt = performance.now(); toast(Words.storageUnkept); }
+      return false;
+    });
   }
   function askPersistence() {
     if (persistAsked || !navigator.storage || !navigator.storage.persist) return;
     persistAsked = true;
     navigator.storage.persist().then((granted) => {
-      if (granted || localStorage.getItem('kxs-persist-told')) return;
-      localStorage.setItem('kxs-persist-told', '1');
-      toast('브라우저가 저장 공간을 계속 보관하겠다고 하지 않았습니다. 저장한 게임이 지워질 수 있으니 "저장 파일 받기"로 보관해 두세요.');
+      if (granted || localValue('kxs-persist-told')) return;
+      setLocalValue('kxs-persist-told', '1');
+      toast(Words.notPersisted);
     }, () => {});
   }
+  // localStorage, which a browser may refuse outright.
+  function localValue(key) { try { return localStorage.getItem(key); } catch (e) { return null; } }
+  function setLocalValue(key, value) { try { localStorage.setItem(key, value); return true; } catch (e) { return false; } }
+  function removeLocalValue(key) { try { localStorage.removeItem(key); } catch (e) { /* nothing to remove */ } }
+  function browserStorage() { try { return !!window.indexedDB; } catch (e) { return false; } }
   function prepareFiles() {
     FS.mkdir(GameDir);
     FS.mkdir(SaveDir);
+    if (!browserStorage()) { toast(Words.noStorage); return; }
     FS.mount(IDBFS, {}, SaveDir);
     addRunDependency('kxs-save');
     FS.syncfs(true, (error) => {
-      if (error) toast('저장된 게임을 읽을 수 없습니다');
+      storageUsable = !error;
+      if (error) toast(Words.noStorage);
       removeRunDependency('kxs-save');
     });
   }
@@ -479,7 +613,7 @@ var KXS = (function () {
   }
   function downloadSave() {
     let bytes;
-    try { bytes = FS.readFile(SavePath); } catch (e) { toast('저장된 게임이 없습니다'); return; }
+    try { bytes = FS.readFile(SavePath); } catch (e) { toast(Words.noSave); return; }
     const link = element('a');
     link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
     link.download = 'kxs.sav';
@@ -488,28 +622,119 @@ var KXS = (function () {
     link.remove();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
   }
-  // A save file the player brings in takes the place of the stored one; the
-  // game reads it when the player loads. The game checks it whole then.
-  function uploadSave(file) {
+  // Whether bytes are a save the game's own load would take.
+  function saveWouldLoad(bytes) {
+    const at = _malloc(Math.max(1, bytes.length));
+    if (!at) return false;
+    HEAPU8.set(bytes, at);
+    const loads = _KxsWebSaveWouldLoad(at, bytes.length) !== 0;
+    _free(at);
+    return loads;
+  }
+  // A save file the player brings in takes the place of the stored one only
+  // when the game would load it, and after asking when there is one; the
+  // game reads it when the player loads.
+  const UploadMaxBytes = 16 << 20;  // far above any save; more is not read
+  async function uploadSave(file) {
     if (!file) return;
-    if (file.size > 16 << 20) { toast('저장 파일이 아닙니다'); return; }
-    file.arrayBuffer().then((data) => {
-      FS.writeFile(SavePath + '.tmp', new Uint8Array(data));
+    if (saveStamp === null) { toast(Words.notReady); return; }
+    let bytes = null;
+    if (file.size <= UploadMaxBytes) {
+      try { bytes = new Uint8Array(await file.arrayBuffer()); } catch (e) { bytes = null; }
+    }
+    if (!bytes || !saveWouldLoad(bytes)) {
+      await pageBox(Words.uploadCaption, Words.notASave, [Words.ok]);
+      return;
+    }
+    if (saveFileStamp() !== 'none' &&
+        await pageBox(Words.uploadCaption, Words.replaceAsk, [Words.replace, Words.keep], 1) !== 0) return;
+    ++keeping;
+    try {
+      FS.writeFile(SavePath + '.tmp', bytes);
       FS.rename(SavePath + '.tmp', SavePath);
-      return flushSave();
-    }).then(() => toast('저장 파일을 넣었습니다. 게임의 "불러오기"로 이어서 하세요.'), () => toast('저장 파일을 넣을 수 없습니다'));
+    } catch (e) {
+      --keeping;
+      toast(Words.uploadUnkept);
+      return;
+    }
+    const kept = await keepPlayerFiles();
+    --keeping;
+    toast(kept ? Words.uploaded : Words.uploadUnkept);
   }
 
   // --- One game per browser: the lock is held until the game ends, as a
   // process holds its lock until it exits.
   let releaseLock = () => {};
   function claimSingleInstance() {
-    if (!navigator.locks) return Promise.resolve(true);
+    if (!navigator.locks || !navigator.locks.request) return claimByHeartbeat();
     return new Promise((resolve) => {
       navigator.locks.request('kxs-game', { ifAvailable: true }, (lock) => {
         resolve(!!lock);
         return lock ? new Promise((release) => { releaseLock = release; }) : undefined;
-      }).catch(() => resolve(true));
+      }).catch(() => claimByHeartbeat().then(resolve));
+    });
+  }
+  // Without Web Locks (plain HTTP on a LAN address has none) the claim is a
+  // heartbeat in localStorage: a fresh one of another tab refuses. The
+  // holder answers every other tab's claim at once (the storage event), so
+  // that a hidden tab with throttled timers keeps its claim too; of two tabs
+  // claiming together the one written last wins. Without localStorage there
+  // is nothing to share and the game plays.
+  const ClaimKey = 'kxs-game', HeartbeatMs = 1000, StaleMs = 4000, SettleMs = 300;
+  const tabId = Math.random().toString(36).slice(2) + '-' + Math.floor(performance.timeOrigin || 0);
+  function readClaim() {
+    try { return JSON.parse(localValue(ClaimKey) || 'null'); } catch (e) { return null; }
+  }
+  function writeClaim() { return setLocalValue(ClaimKey, JSON.stringify({ id: tabId, at: Date.now() })); }
+  function claimedElsewhere() {
+    const claim = readClaim();
+    return !!claim && claim.id !== tabId && Math.abs(Date.now() - Number(claim.at)) < StaleMs;
+  }
+  function claimByHeartbeat() {
+    if (claimedElsewhere()) return Promise.resolve(false);
+    if (!writeClaim()) return Promise.resolve(true);
+    return new Promise((resolve) => setTimeout(() => {
+      const claim = readClaim();
+      if (claim && claim.id !== tabId) { resolve(false); return; }
+      const heartbeat = setInterval(writeClaim, HeartbeatMs);
+      const answer = (e) => { if (e.key === ClaimKey && claimedElsewhere()) writeClaim(); };
+      window.addEventListener('storage', answer);
+      releaseLock = () => {
+        clearInterval(heartbeat);
+        window.removeEventListener('storage', answer);
+        const held = readClaim();
+        if (held && held.id === tabId) removeLocalValue(ClaimKey);
+        releaseLock = () => {};
+      };
+      resolve(true);
+    }, SettleMs));
+  }
+
+  // --- The app offline: the service worker keeps the whole site. A new
+  // deployment's worker waits; the page offers it, and once the player takes
+  // it, hands over and reloads when no save is on its way to the storage.
+  function watchDeployments() {
+    if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+    navigator.serviceWorker.register('kxs-sw.js').then((registration) => {
+      const offer = () => { if (registration.waiting && navigator.serviceWorker.controller) $('kxs-update').hidden = false; };
+      offer();
+      registration.addEventListener('updatefound', () => {
+        const worker = registration.installing;
+        if (worker) worker.addEventListener('statechange', offer);
+      });
+      $('kxs-update-reload').addEventListener('click', () => {
+        $('kxs-update').hidden = true;
+        takeNewDeployment(registration);
+      });
+    }, () => {});
+  }
+  function takeNewDeployment(registration) {
+    if (keeping) { setTimeout(() => takeNewDeployment(registration), 200); return; }
+    flushSave().then(() => {
+      if (keeping) { takeNewDeployment(registration); return; }
+      navigator.serviceWorker.addEventListener('controllerchange', () => location.reload(), { once: true });
+      if (registration.waiting) registration.waiting.postMessage('kxs-take-over');
+      else location.reload();
     });
   }
 
@@ -524,10 +749,62 @@ var KXS = (function () {
     KXS.exitCode = exitCode;
   }
 
+  // --- The language: the browser's on a first visit, else the one last
+  // chosen on the language button (kept in localStorage). The game says
+  // which one it speaks; the page's own texts follow it.
+  const LanguageKey = 'kxs-language';
+  const translated = new Map();
+  function userLocale() { return (navigator.languages && navigator.languages[0]) || navigator.language || ''; }
+  function chosenLanguage() {
+    try { return localStorage.getItem(LanguageKey) || ''; } catch (e) { return ''; }
+  }
+  // A Korean text of the page in the game's language (itself before the game
+  // has said it, in Korean, and once the game has stopped).
+  function tr(text) {
+    if (typeof _KxsWebTr !== 'function' || !text) return text;
+    if (!translated.has(text)) {
+      try {
+        const stack = stackSave();
+        const size = lengthBytesUTF8(text) + 1;
+        const utf8 = stackAlloc(size);
+        stringToUTF8(text, utf8, size);
+        translated.set(text, UTF8ToString(_KxsWebTr(utf8)));
+        stackRestore(stack);
+      } catch (e) {
+        return text;
+      }
+    }
+    return translated.get(text);
+  }
+  function languageName(code) {
+    try { return new Intl.DisplayNames([code], { type: 'language' }).of(code); } catch (e) { return code; }
+  }
+  function useLanguage(current, codes) {
+    document.documentElement.lang = current;
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      const text = node.nodeValue.trim();
+      if (text) node.nodeValue = node.nodeValue.replace(text, tr(text));
+    }
+    for (const e of document.querySelectorAll('[title]')) e.title = tr(e.title);
+    const all = codes.split(' '), button = $('kxs-language');
+    if (!button || all.length < 2) return;
+    const next = all[(all.indexOf(current) + 1) % all.length];
+    button.textContent = languageName(next);
+    button.hidden = false;
+    button.onclick = () => {
+      if (!ended && !confirm(tr('다른 언어로 게임을 처음부터 다시 시작합니다. 저장하지 않은 것은 사라집니다.'))) return;
+      flushSave().then(() => {
+        try { localStorage.setItem(LanguageKey, next); } catch (e) { /* the choice lasts this visit only */ }
+        location.reload();
+      });
+    };
+  }
+
   function start() {
-    if (typeof WebAssembly !== 'object') { fail('이 브라우저는 WebAssembly를 지원하지 않아 게임을 할 수 없습니다.'); return false; }
+    if (typeof WebAssembly !== 'object') { fail(Words.noWebAssembly); return false; }
     const probe = document.createElement('canvas');
-    if (!probe.getContext || !probe.getContext('2d')) { fail('이 브라우저는 캔버스를 그릴 수 없어 게임을 할 수 없습니다.'); return false; }
+    if (!probe.getContext || !probe.getContext('2d')) { fail(Words.noCanvas); return false; }
     started = performance.now();
     canvas = $('kxs-screen');
     ui = $('kxs-ui');
@@ -540,15 +817,15 @@ var KXS = (function () {
       };
       watch();
     }
-    document.addEventListener('fullscreenchange', layout);
+    document.addEventListener('fullscreenchange', onFullscreenChange);
     window.addEventListener('keydown', onKeyDown);
     canvas.addEventListener('pointermove', onPointerMove);
     canvas.addEventListener('pointerup', onPointerUp);
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
     document.addEventListener('visibilitychange', onVisibility);
-    window.addEventListener('pagehide', () => { flushSave(); });
+    window.addEventListener('pagehide', () => { flushSave(); releaseLock(); });
     // The tool bar never keeps the focus: the game's keys stay the game's.
-    for (const id of ['kxs-fullscreen', 'kxs-download', 'kxs-upload']) {
+    for (const id of ['kxs-fullscreen', 'kxs-download', 'kxs-upload', 'kxs-language']) {
       $(id).addEventListener('click', (e) => e.currentTarget.blur());
     }
     $('kxs-fullscreen').addEventListener('click', toggleFullscreen);
@@ -557,23 +834,26 @@ var KXS = (function () {
     $('kxs-upload').addEventListener('click', () => upload.click());
     upload.addEventListener('change', () => { uploadSave(upload.files[0]); upload.value = ''; });
     $('kxs-restart').addEventListener('click', () => location.reload());
+    watchDeployments();
     layout();
     return true;
   }
 
   return {
     stats: { frames: 0, drawn: 0, presentMs: 0, firstFrameMs: 0 },
+    words: Words,
     start: start, setStatus: setStatus, setProgress: setProgress, fail: fail,
     prepareFiles: prepareFiles, linkTree: linkTree,
     openCanvas: openCanvas, closeCanvas: closeCanvas, present: present, showSystemSurface: showSystemSurface,
     takeInput: () => input.shift(),
     waitInput: () => (input.length ? Promise.resolve() : new Promise((resolve) => { inputWaiter = resolve; })),
-    milliseconds: milliseconds, showPointer: showPointer,
+    milliseconds: milliseconds, showPointer: showPointer, pointerIsTouch: () => pointerIsTouch,
     textWidth: textWidth, boxOpen: boxOpen, boxButton: boxButton, boxKey: boxKey, boxRun: boxRun,
     dialogOpen: dialogOpen, dialogAdd: dialogAdd, dialogShow: dialogShow, dialogWait: dialogWait,
     dialogClose: dialogClose, dialogSetText: dialogSetText, dialogValue: dialogValue,
     playSound: playSound, claimSingleInstance: claimSingleInstance, gameEnded: gameEnded,
-    flushSave: flushSave,
+    flushSave: flushSave, keepPlayerFiles: keepPlayerFiles,
+    userLocale: userLocale, chosenLanguage: chosenLanguage, useLanguage: useLanguage, tr: tr,
   };
 })();
 
@@ -583,9 +863,9 @@ if (KXS.start()) {
   Module.setStatus = (text) => {
     // The packager reports "Downloading data... (done/total)".
     const m = /\((\d+(?:\.\d+)?)\/(\d+)\)/.exec(text || '');
-    if (m) { KXS.setProgress(Number(m[1]), Number(m[2])); KXS.setStatus('내려받는 중...'); } else KXS.setStatus('');
+    if (m) { KXS.setProgress(Number(m[1]), Number(m[2])); KXS.setStatus(KXS.words.downloading); } else KXS.setStatus('');
   };
-  Module.onAbort = (what) => KXS.fail('게임이 멈췄습니다: ' + what);
+  Module.onAbort = (what) => KXS.fail(KXS.words.stopped + what);
   Module.print = (text) => console.log(text);
   Module.printErr = (text) => console.warn(text);
 } else {

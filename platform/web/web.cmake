@@ -29,10 +29,26 @@ target_link_options(kxs-web PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=33554432
   -sENVIRONMENT=web -sFORCE_FILESYSTEM=1 -lidbfs.js
   -sEXPORTED_RUNTIME_METHODS=[FS,addRunDependency,removeRunDependency]
+  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_KxsWebSaveWouldLoad]
   --pre-js ${KXS_WEB_PAGE}/page.js
   --preload-file ${KXS_WEB_GAME_TREE}@/pkg
   --exclude-file *.sav)
-set_property(TARGET kxs-web APPEND PROPERTY LINK_DEPENDS ${KXS_WEB_PAGE}/page.js)
+set(KXS_ICON_SVG ${CMAKE_SOURCE_DIR}/assets/icons/kxs.svg)
+set_property(TARGET kxs-web APPEND PROPERTY LINK_DEPENDS ${KXS_WEB_PAGE}/page.js ${KXS_WEB_PAGE}/index.html
+  ${KXS_WEB_PAGE}/kxs.css ${KXS_WEB_PAGE}/kxs.webmanifest ${KXS_WEB_PAGE}/service_worker.js ${KXS_ICON_SVG})
+# The page, the app's manifest and its icons from the game's own drawing
+# (the maskable one with the room round it that a launcher may cut away),
+# then the service worker, last: its version is a hash of all of them.
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(IMAGEMAGICK_CONVERT convert REQUIRED)
 add_custom_command(TARGET kxs-web POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy ${KXS_WEB_PAGE}/index.html ${KXS_WEB_PAGE}/kxs.css ${KXS_SITE}/
+  COMMAND ${CMAKE_COMMAND} -E copy ${KXS_WEB_PAGE}/index.html ${KXS_WEB_PAGE}/kxs.css ${KXS_WEB_PAGE}/kxs.webmanifest
+          ${KXS_SITE}/
+  COMMAND ${RSVG_CONVERT} -w 192 -h 192 ${KXS_ICON_SVG} -o ${KXS_SITE}/icon-192.png
+  COMMAND ${RSVG_CONVERT} -w 512 -h 512 ${KXS_ICON_SVG} -o ${KXS_SITE}/icon-512.png
+  COMMAND ${RSVG_CONVERT} -w 400 -h 400 ${KXS_ICON_SVG} -o ${CMAKE_BINARY_DIR}/icon-maskable-inner.png
+  COMMAND ${IMAGEMAGICK_CONVERT} ${CMAKE_BINARY_DIR}/icon-maskable-inner.png -background "#0a0a2e" -gravity center
+          -extent 512x512 -strip ${KXS_SITE}/icon-maskable-512.png
+  COMMAND ${CMAKE_COMMAND} -DSITE=${KXS_SITE} -DTEMPLATE=${KXS_WEB_PAGE}/service_worker.js
+          -P ${KXS_WEB_PAGE}/make_service_worker.cmake
   VERBATIM)

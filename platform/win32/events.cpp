@@ -11,8 +11,13 @@ using namespace win32_backend;
 namespace {
 
 bool Quit;
+bool LastPointingTouch;
+
+// Windows marks the mouse messages it makes from a finger or a pen.
+bool FromTouch() { return (GetMessageExtraInfo() & 0xFFFFFF00) == 0xFF515700; }
 
 void Pointer(PlatformEventType type, LPARAM lParam) {
+  LastPointingTouch = FromTouch();
   int x = 0, y = 0;
   WindowToGame(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), &x, &y);
   QueuePointer(type, x, y);
@@ -108,3 +113,5 @@ void PlatformShowPointer(bool visible) {
     }
   }
 }
+
+bool PlatformPointerIsTouch() { return LastPointingTouch; }

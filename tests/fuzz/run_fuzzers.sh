@@ -16,6 +16,7 @@ build=$(cd "$build" && pwd)
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" >/dev/null || exit 1
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" >/dev/null || exit 1
 [ -d "$tree/data" ] || { echo "no data tree at $tree (build the game first)" >&2; exit 1; }
+tree=$(cd "$tree" && pwd)
 export KXS_FUZZ_TREE=$tree
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -47,6 +48,9 @@ seeds() {  # TARGET DIR
   return 0
 }
 
+# The corpus and crash folders are given relative to the build folder, as a
+# person running a target by hand would: every target must work with them.
+cd "$build" || exit 1
 failed=0
 for exe in "$build"/targets/fuzz_*; do
   name=${exe##*/fuzz_}
@@ -58,8 +62,8 @@ for exe in "$build"/targets/fuzz_*; do
       continue
     fi
   fi
-  corpus=$build/corpus/$name
-  artifacts=$build/crashes/$name
+  corpus=corpus/$name
+  artifacts=crashes/$name
   mkdir -p "$corpus" "$artifacts"
   seeds "$name" "$corpus"
   start=$(date +%s)

@@ -9,12 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzEnterScratch();
   FuzzWriteFile("kxs.ini", data, size);
+  static const std::string path = FuzzPath("kxs.ini");
   static std::FILE* warnings = std::fopen("/dev/null", "w");
   IniFile ini;
-  ReadPortSettings("kxs.ini", &ini, warnings);
+  ReadPortSettings(path.c_str(), &ini, warnings);
   SetIniValue(&ini, SettingDisplay, "window");
-  if (!WriteIni("kxs.ini", ini)) FuzzFail("kxs.ini cannot be written back");
+  if (!WriteIni(path.c_str(), ini)) FuzzFail("kxs.ini cannot be written back");
   IniFile again;
-  if (ReadIni("kxs.ini", &again) != IniReadOk || again.lines != ini.lines) FuzzFail("kxs.ini reads back otherwise");
+  if (ReadIni(path.c_str(), &again) != IniReadOk || again.lines != ini.lines) FuzzFail("kxs.ini reads back otherwise");
   return 0;
 }

@@ -2,7 +2,7 @@
 # kxg2png and png2kxg give the same picture back, and refuse what is not a
 # picture with a message and a non-zero exit.
 set -euo pipefail
-tool=$1 tree=$2 work=$3
+tool=$1 tree=$2 work=$3/kxg_png_roundtrip
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 for picture in data/main.kxg cur/arrow.kxg; do
   name=$(basename "$picture" .kxg)

@@ -21,10 +21,6 @@ uint32_t SeedForSeekers(int32_t wanted) {
   });
 }
 
-void AddPersons(int count) {
-  for (int i = 0; i < count; ++i) AddPerson(("사람" + std::to_string(i)).c_str(), false);
-}
-
 TEST_F(Agency, ADrawOfNothingShowsTheEmptyLineAndClicksSelectNobody) {
   AddPersons(20);
   GameSrand(SeedWhere([] { return GameRand() % 11 == 0; }));

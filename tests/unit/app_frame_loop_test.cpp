@@ -82,6 +82,21 @@ TEST_F(FrameLoop, EscapeQuitsWithExitCodeZero) {
   EXPECT_TRUE(HeadlessPointerVisible());
 }
 
+// A close ends the loop at the quit it posts: whatever was queued before the
+// quit reaches nobody, and no frame runs without the display.
+TEST_F(FrameLoop, ClosingTheWindowRunsNoFrameAfterIt) {
+  PushTestEvent(PlatformEventClose);
+  PushTestEvent(PlatformEventKeyDown, 0, 0, VK_F12);
+  int exitCode = -1;
+  int passes = 0;
+  while (RunLoopPass(&exitCode)) ASSERT_LT(++passes, 10);
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(HandlerCalls, 0);
+  EXPECT_EQ(ShowFps, 0);
+  EXPECT_EQ(Display, nullptr);
+  EXPECT_FALSE(GameMessagePending());
+}
+
 TEST_F(FrameLoop, DebugKeysChangeDayAndMoney) {
   const int32_t day = DayCount;
   const int64_t money = Companies[PlayerCompany].money;

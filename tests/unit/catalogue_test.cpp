@@ -46,17 +46,25 @@ TEST_F(CatalogueTest, AnUnknownLanguageChangesNothing) {
 
 TEST_F(CatalogueTest, EnglishTranslatesByContextAndFallsBackToTheKorean) {
   ASSERT_TRUE(SetLanguage("en"));
+  const long fallbacks = TranslationFallbacks();
   EXPECT_STREQ(Tr(u8"알림"), "Notice");
   EXPECT_STREQ(TrIn("picture", u8"돌아가기"), "Back");
+  EXPECT_EQ(TranslationFallbacks(), fallbacks);
   // The same Korean out of its context, and a text no catalogue has: the
-  // Korean itself, never a key with its context.
+  // Korean itself, never a key with its context; each is counted.
   const char* picture = reinterpret_cast<const char*>(u8"돌아가기");
   EXPECT_EQ(Tr(picture), picture);
   const char* unknown = reinterpret_cast<const char*>(u8"없는 말");
   EXPECT_EQ(Tr(unknown), unknown);
   EXPECT_EQ(TrIn("nowhere", unknown), unknown);
+  EXPECT_EQ(TranslationFallbacks(), fallbacks + 3);
+  // Plain ASCII needs no translation; nothing, and Korean, is no fallback.
+  EXPECT_STREQ(Tr("^_^"), "^_^");
   EXPECT_EQ(Tr(static_cast<const char*>(nullptr)), nullptr);
   EXPECT_STREQ(Tr(""), "");
+  ASSERT_TRUE(SetLanguage(KoreanLanguage));
+  EXPECT_EQ(Tr(unknown), unknown);
+  EXPECT_EQ(TranslationFallbacks(), fallbacks + 3);
 }
 
 // The lookup bisects: the table must be in the byte order of its keys, and

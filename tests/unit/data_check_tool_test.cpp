@@ -1,6 +1,7 @@
 // kxs-tool data-check and save-dump, run as the build made them.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -18,10 +19,11 @@ namespace {
 
 const std::filesystem::path Tool = std::filesystem::path(KXS_GAME_TREE).parent_path() / "kxs-tool";
 
-// The tool's standard output and exit code.
+// The tool's standard output and exit code; a tool that waits for ever is
+// stopped (exit code 124).
 std::string RunTool(const std::string& arguments, int* exitCode) {
   std::string output;
-  std::FILE* pipe = popen((Tool.string() + " " + arguments + " 2>&1").c_str(), "r");
+  std::FILE* pipe = popen(("timeout 60 " + Tool.string() + " " + arguments + " 2>&1").c_str(), "r");
   if (pipe == nullptr) return output;
   char buffer[4096];
   size_t got;
@@ -62,6 +64,30 @@ TEST_F(ToolTest, ProblemsAreNamedWithFileAndLine) {
                                "intro/intro.dat: missing; the game skips the intro", "data/mo001.kxg: missing"}) {
     EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n" << output;
   }
+}
+
+TEST_F(ToolTest, PipesAndFontsOfTheWrongSizeAreNamedWithoutWaiting) {
+  ScratchDirectory scratch;
+  std::filesystem::create_directory("sound");
+  for (const char* path : {"data/corp.dat", "data/main.kxg", "sound/yes.wav", "intro/intro.dat"}) {
+    ASSERT_EQ(mkfifo(path, 0600), 0) << path;
+  }
+  WriteBytes("data/han.fnt", std::string());
+  WriteBytes("data/eng.fnt", std::string(5000, 'e'));
+  WriteBytes("sound/win.wav", std::string());
+  std::filesystem::resize_file("sound/win.wav", 5 << 20);
+  int code = -1;
+  std::string output = RunTool("data-check " + scratch.Path().string(), &code);
+  EXPECT_EQ(code, 1) << output;
+  for (const char* expected : {"data/main.kxg: missing", "sound/yes.wav: missing",
+                               "data/han.fnt: 0 bytes, the game refuses a font that is not 11520",
+                               "data/eng.fnt: 5000 bytes, the game refuses a font that is not 4096",
+                               "sound/win.wav: 5242880 bytes, the game plays no sound over 4194304"}) {
+    EXPECT_NE(output.find(expected), std::string::npos) << expected << "\n" << output;
+  }
+  WriteBytes("data/han.fnt", std::string(100, 'h'));
+  output = RunTool("data-check " + scratch.Path().string(), &code);
+  EXPECT_NE(output.find("data/han.fnt: 100 bytes"), std::string::npos) << output;
 }
 
 TEST_F(ToolTest, SaveDumpShowsNamesAndTheJob) {

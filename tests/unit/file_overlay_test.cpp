@@ -5,7 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/app.h"
 #include "platform/files.h"
+#include "platform/headless/headless.h"
+#include "text/catalogue.h"
 #include "tests/unit/world_test_support.h"
 
 namespace {
@@ -25,6 +28,8 @@ class DataOverlayTest : public ::testing::Test {
   void TearDown() override {
     PlatformSetDataOverlay(nullptr);
     PlatformSetFileRoots(nullptr, nullptr);
+    HeadlessSetUserLocale("");
+    SetLanguage(KoreanLanguage);
   }
   ScratchDirectory scratch;
   fs::path tree;
@@ -41,5 +46,30 @@ TEST_F(DataOverlayTest, TheOverlaysFilesStandInForTheTreesOwn) {
   EXPECT_EQ(PlatformFilePath("/given/data/main.kxg"), "/given/data/main.kxg");
   PlatformSetDataOverlay("");
   EXPECT_EQ(PlatformFilePath("data/main.kxg"), tree.string() + "/data/main.kxg");
+}
+
+// The start-up choice: the player's known choice first, then the locale's
+// language, then Korean; the texts and the data files follow it together.
+TEST_F(DataOverlayTest, TheStartLanguageSetsTextsAndDataFilesAlike) {
+  PlatformSetFileRoots(tree.string().c_str(), nullptr);
+  const std::string english = tree.string() + "/en/data/main.kxg", korean = tree.string() + "/data/main.kxg";
+  struct Case {
+    const char* choice;
+    const char* locale;
+    const char* language;
+  };
+  for (const Case& c : {Case{"en", "", "en"}, Case{nullptr, "en_GB.UTF-8", "en"}, Case{"", "en-US", "en"},
+                        Case{"ko", "en_US.UTF-8", "ko"}, Case{"xx", "en_US", "en"}, Case{"en_US", "C", "ko"},
+                        Case{nullptr, "", "ko"}, Case{nullptr, "ko_KR.UTF-8", "ko"}, Case{nullptr, "fr_FR", "ko"}}) {
+    HeadlessSetUserLocale(c.locale);
+    EXPECT_STREQ(StartInLanguage(c.choice), c.language) << (c.choice ? c.choice : "(none)") << " " << c.locale;
+    EXPECT_STREQ(CurrentLanguage(), c.language);
+    EXPECT_EQ(PlatformFilePath("data/main.kxg"), std::string(c.language) == "en" ? english : korean);
+  }
+  EXPECT_TRUE(IsKnownLanguage("ko"));
+  EXPECT_TRUE(IsKnownLanguage("en"));
+  EXPECT_FALSE(IsKnownLanguage("EN"));
+  EXPECT_FALSE(IsKnownLanguage(""));
+  EXPECT_FALSE(IsKnownLanguage(nullptr));
 }
 }  // namespace

@@ -27,6 +27,15 @@ std::string Utf8Of(char32_t c) {
   return out;
 }
 
+// 'C' for a message, built by appending ("'" + Utf8Of(c) trips a false
+// -Wrestrict of GCC 12 at -O3).
+std::string Quoted(char32_t c) {
+  std::string quoted(1, '\'');
+  quoted += Utf8Of(c);
+  quoted += '\'';
+  return quoted;
+}
+
 }  // namespace
 
 std::u32string CodePoints(const std::string& utf8) {
@@ -60,7 +69,7 @@ int GameTextPixels(const std::string& utf8, const std::vector<uint8_t>& engFont,
       for (int row = 0; row < 16 && engFont.size() >= 4096; ++row) drawn = drawn || engFont[c * 16 + row] != 0;
     }
     if (!drawn) {
-      *bad = c < 0x80 ? "byte " + std::to_string(static_cast<int>(c)) : "'" + Utf8Of(c) + "'";
+      *bad = c < 0x80 ? "byte " + std::to_string(static_cast<int>(c)) : Quoted(c);
       return -1;
     }
     width += 8;
@@ -127,7 +136,7 @@ int TrueTypeWidths::Pixels(const std::string& utf8, int pixels, std::string* bad
   for (char32_t c : CodePoints(utf8)) {
     const int glyph = Glyph(c);
     if (glyph == 0 && c != ' ') {
-      *bad = "'" + Utf8Of(c) + "'";
+      *bad = Quoted(c);
       return -1;
     }
     const int metric = glyph < metrics_ ? glyph : metrics_ - 1;

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialogs.h"
 #include "dialogs/loan.h"
 #include "dialogs/name_entry.h"
 #include "dialogs/production_plan.h"
 #include "gfx/image.h"
+#include "platform/box_rules.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "screens/job_agency.h"
@@ -99,6 +101,14 @@ constexpr int MeasureSlack = 2;
 
 std::string Utf8(const char* text) { return text ? text : ""; }
 
+// Hangul syllables and jamo: what no other language's screen may show.
+bool HasHangul(const std::string& utf8) {
+  for (const char32_t c : fit::CodePoints(utf8))
+    if ((c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x3131 && c <= 0x318E)) return true;
+  return false;
+}
+bool IsKorean() { return std::string(CurrentLanguage()) == KoreanLanguage; }
+
 std::string JohabOf(const std::string& utf8) {
   std::string johab;
   Utf8ToJohab(utf8, &johab);
@@ -121,8 +131,8 @@ struct Language {
     for (int i = 0; i < PersonCount; ++i)
       persons.push_back(JohabToUtf8(std::string(Persons[i].name, NameLength(Persons[i].name, sizeof Persons[i].name))));
     for (int8_t category : {CategoryProgrammer, CategoryDesigner, CategorySales, CategoryManagement, int8_t(9)})
-      trades.push_back(Tr(JohabToUtf8(CategoryName(category)).c_str()));
-    for (int job = 0; job < JobTypeCount; ++job) jobs.push_back(Tr(JohabToUtf8(JobTypeNames[job]).c_str()));
+      trades.push_back(JohabToUtf8(CategoryName(category)));  // in the language already
+    for (int job = 0; job < JobTypeCount; ++job) jobs.push_back(JohabToUtf8(JobTypeNames[job]));
   }
 
   const std::vector<std::string>* List(const std::string& name) const {
@@ -160,15 +170,18 @@ struct FitTest : ::testing::Test {
   }
 };
 
-// Runs check in every language, with the language's world loaded.
+// Runs check in every language, with the language's world loaded; a text
+// of the check that the language's catalogue lacks (shown in Korean) fails.
 template <typename Check>
 void InEveryLanguage(Check check) {
   for (int l = 0; l < LanguageCount(); ++l) {
     ASSERT_TRUE(SetLanguage(LanguageCode(l)));
     SCOPED_TRACE(LanguageCode(l));
+    const long fallbacks = TranslationFallbacks();
     Language language;
     language.Load();
     check(language);
+    EXPECT_EQ(TranslationFallbacks(), fallbacks) << "texts without a translation";
   }
 }
 
@@ -190,6 +203,7 @@ TEST_F(FitTest, EveryScreenLineFitsItsTextAreaInEveryLanguage) {
       const TextArea* area = Area(line.picture, line.area);
       ASSERT_NE(area, nullptr) << line.picture << " " << line.area;
       const std::string text = LineOf(line, language);
+      EXPECT_FALSE(!IsKorean() && HasHangul(text)) << "\"" << text << "\" is left in Korean";
       std::string bad;
       const int width = fit::GameTextPixels(text, language.engFont, &bad);
       EXPECT_GE(width, 0) << "\"" << text << "\" has " << bad << ", which the game's fonts cannot draw";
@@ -221,17 +235,21 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
   for (int l = 0; l < LanguageCount(); ++l) {
     ASSERT_TRUE(SetLanguage(LanguageCode(l)));
     SCOPED_TRACE(LanguageCode(l));
+    const long fallbacks = TranslationFallbacks();
     for (const DialogTemplate* dialog : Dialogs) {
       const int size = std::clamp(dialog->baseUnitY - 2, 11, 16);
-      for (int c = 0; c < dialog->controlCount; ++c) {
-        const DialogControl& control = dialog->controls[c];
+      // The dialog as the game runs it, in the language.
+      const DialogTemplate* local = DialogInLanguage(dialog);
+      for (int c = 0; c < local->controlCount; ++c) {
+        const DialogControl& control = local->controls[c];
         if (control.kind == DialogEdit) continue;
-        std::string text = Tr(WansungToUtf8(Utf8(control.text)).c_str());
+        std::string text = WansungToUtf8(Utf8(control.text));
         for (const DialogText& written : DialogTexts) {
           if (written.dialog != dialog || written.control != control.id) continue;
           std::vector<std::string> values = written.values;
           text = fit::Formatted(Tr(written.format), values);
         }
+        EXPECT_FALSE(!IsKorean() && HasHangul(text)) << "\"" << text << "\" in dialog " << dialog->id << " is left in Korean";
         std::string wansung, bad;
         EXPECT_TRUE(Utf8ToWansung(text, &wansung)) << "\"" << text << "\" has characters Wansung cannot hold";
         const int width = font.Pixels(text, size, &bad);
@@ -241,7 +259,35 @@ TEST_F(FitTest, EveryDialogTextFitsItsControlInEveryLanguage) {
                                               << width + MeasureSlack - room << " pixels too wide for its control";
       }
     }
+    EXPECT_EQ(TranslationFallbacks(), fallbacks) << "texts without a translation";
   }
+}
+
+// A box's buttons are 75 pixels wide on the desktop (platform/sdl/boxes.cpp)
+// and take their labels in the box's font size through the lookup the game
+// sets at start-up.
+constexpr int BoxButtonPixels = 75;
+
+TEST_F(FitTest, EveryBoxButtonLabelFitsItsButtonInEveryLanguage) {
+  fit::TrueTypeWidths font;
+  if (!font.Load(DialogFontFile)) GTEST_SKIP() << DialogFontFile << " is missing (Debian package fonts-nanum)";
+  SetBoxLabelLookup([](const char* korean) { return Tr(korean); });
+  for (int l = 0; l < LanguageCount(); ++l) {
+    ASSERT_TRUE(SetLanguage(LanguageCode(l)));
+    SCOPED_TRACE(LanguageCode(l));
+    const long fallbacks = TranslationFallbacks();
+    for (const BoxStyle style : {BoxStyle{false, false}, BoxStyle{true, false}})
+      for (int i = 0; i < BoxButtonCount(style); ++i) {
+        const std::string label = BoxButtonLabel(style, i);
+        EXPECT_FALSE(!IsKorean() && HasHangul(label)) << "\"" << label << "\" is left in Korean";
+        std::string bad;
+        const int width = font.Pixels(label, BoxFontPixels, &bad);
+        EXPECT_GE(width, 0) << "\"" << label << "\" has " << bad << ", which the box font lacks";
+        EXPECT_LE(width + MeasureSlack, BoxButtonPixels - 8) << "\"" << label << "\" is too wide for its button";
+      }
+    EXPECT_EQ(TranslationFallbacks(), fallbacks) << "labels without a translation";
+  }
+  SetBoxLabelLookup(nullptr);
 }
 
 // Boxes wrap their lines; what must hold is that Wansung has every character.

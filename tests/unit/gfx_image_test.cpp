@@ -84,7 +84,6 @@ TEST(KxgLoader, PaddingSkipsTwoRawBytesUnlessWidth320OrNoResolution) {
 }
 
 TEST(KxgLoader, RejectedHeadersWriteNothing) {
-  KxgSpec bad;
   for (int field = 0; field < 4; ++field) {
     KxgSpec s;
     if (field == 0) s.manufacturer = 11;

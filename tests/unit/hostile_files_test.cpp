@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -17,6 +18,7 @@
 #include "platform/headless/headless.h"
 #include "tests/unit/world_test_support.h"
 #include "text/font.h"
+#include "tools/port/ini_file.h"
 #include "world/data_files.h"
 #include "world/save_format.h"
 #include "world/world.h"
@@ -58,6 +60,33 @@ TEST(HostileOpen, OnlyRegularFilesOpenAndNothingElseIsWaitedOn) {
   EXPECT_EQ(std::fread(text, 1, sizeof text, read), 5u);  // blocking reads again
   EXPECT_EQ(std::fclose(read), 0);
   EXPECT_EQ(PlatformOpenFile("file", "x"), nullptr);
+}
+
+// A pipe with no writer in place of each file the game reads: every reader
+// goes on as without the file. A reader that waits is ended by the alarm.
+TEST(HostileOpen, PipesInPlaceOfTheGamesFilesAreNeverWaitedOn) {
+  alarm(60);
+  ScratchDirectory scratch;
+  HeadlessReset();
+  ResetWorld();
+  for (const char* path : {"data/han.fnt", "data/eng.fnt", "data/main.kxg", CorpFilePath, MainFilePath, BankFilePath,
+                           ManFilePath, IntroFilePath, SaveFilePath, "kxs.ini"}) {
+    ASSERT_EQ(mkfifo(path, 0600), 0) << path;
+  }
+  EXPECT_EQ(LoadFonts("data/han.fnt", "data/eng.fnt"), 0);
+  std::vector<uint8_t> frame(640 * 480, 1), palette(768, 2);
+  LoadImageWithPalette(frame.data(), frame.size(), "data/main.kxg", palette.data());
+  EXPECT_EQ(frame, std::vector<uint8_t>(640 * 480, 1));
+  ClearWorldForNewGame();
+  EXPECT_EQ(LoadGameData(), 0);
+  uint8_t frames = 0;
+  int32_t delay = 0;
+  EXPECT_FALSE(ReadIntroData(IntroFilePath, &frames, &delay));
+  LoadGame();
+  EXPECT_NE(HeadlessLogLines().back().find("File Error"), std::string::npos);
+  IniFile ini;
+  EXPECT_EQ(ReadIni("kxs.ini", &ini), IniMissing);
+  alarm(0);
 }
 
 TEST(HostilePictures, FilesThatAreNoPictureLeaveTheDestination) {

@@ -1,4 +1,4 @@
-// The palette expansion both backends share: every scale writes exactly its
+// The palette expansion every backend shares: every scale writes exactly its
 // blocks, honours both pitches and leaves the padding alone.
 #include <gtest/gtest.h>
 

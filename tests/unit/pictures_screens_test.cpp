@@ -57,8 +57,9 @@ std::map<Key, Hit> ScreenHotAreas() {
   const std::pair<const char*, PersonnelArea> care[] = {
       {"CLOSE", PersonnelClose},   {"NEXT", PersonnelNext},   {"PREV", PersonnelPrevious}, {"PROMO", PersonnelPromote},
       {"RETIRE", PersonnelRetire}, {"RAISE", PersonnelRaise}, {"CUT", PersonnelCut}};
-  for (const auto& [label, area] : care) {
-    hits[{"data/care.kxg", label}] = [area](int x, int y) { return PersonnelAreaAt(x, y) == area; };
+  for (const auto& entry : care) {  // a structured binding cannot be captured before Clang 16
+    const PersonnelArea area = entry.second;
+    hits[{"data/care.kxg", entry.first}] = [area](int x, int y) { return PersonnelAreaAt(x, y) == area; };
   }
   const char* places[TownPlaceCount] = {"JOB AGENCY", "BANK", "RANK", "OFFICE", "ELDER HOME"};
   for (int i = 0; i < TownPlaceCount; ++i) hits[{"data/tmap0002.kxg", places[i]}] = Place(i);

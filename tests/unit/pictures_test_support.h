@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -21,6 +24,21 @@
 #include "gfx/image.h"
 
 namespace picture_tests {
+
+// The relative luminance of a palette entry and the contrast of two, as the
+// web's accessibility guidelines count them (4.5 for text, 7 for small text).
+inline double Luminance(const std::array<uint8_t, 768>& pal, int index) {
+  auto channel = [&](int c) {
+    const double v = pal[index * 3 + c] / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(0) + 0.7152 * channel(1) + 0.0722 * channel(2);
+}
+
+inline double Contrast(const std::array<uint8_t, 768>& pal, int a, int b) {
+  const double la = Luminance(pal, a), lb = Luminance(pal, b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 struct Picture {
   int width = 0, height = 0;

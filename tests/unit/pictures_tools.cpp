@@ -9,21 +9,12 @@
 #include "assets/pictures/picture_table.h"
 #include "assets/pictures/quantise.h"
 #include "assets/pictures/render_jobs.h"
+#include "tests/unit/pictures_test_support.h"
 
 namespace {
 
-double Luminance(const std::array<uint8_t, 768>& pal, int index) {
-  auto channel = [&](int c) {
-    const double v = pal[index * 3 + c] / 255.0;
-    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(0) + 0.7152 * channel(1) + 0.0722 * channel(2);
-}
-
-double Contrast(const std::array<uint8_t, 768>& pal, int a, int b) {
-  const double la = Luminance(pal, a), lb = Luminance(pal, b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using picture_tests::Contrast;
+using picture_tests::Luminance;
 
 RgbaImage Flat(int w, int h, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
   RgbaImage image;

@@ -14,20 +14,6 @@
 
 namespace {
 
-double Luminance(int index) {
-  const auto& pal = SharedPalette();
-  auto channel = [&](int c) {
-    const double v = pal[index * 3 + c] / 255.0;
-    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(0) + 0.7152 * channel(1) + 0.0722 * channel(2);
-}
-
-double Contrast(int a, int b) {
-  const double la = Luminance(a), lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 }  // namespace
 
 // The sizes the screens take for granted: they load into fixed buffers and
@@ -141,7 +127,7 @@ TEST(PictureTree, TextAreasAreLegible) {
           if (covered) continue;
           const uint8_t under = picture.pixels[(y - p.atY) * picture.width + (x - p.atX)];
           ground.insert(under);
-          if (Contrast(under, t.colour) < 4.5) ++poor;
+          if (picture_tests::Contrast(SharedPalette(), under, t.colour) < 4.5) ++poor;
         }
       EXPECT_EQ(poor, 0) << p.path << ": " << t.label;
       EXPECT_LE(ground.size(), 2u) << p.path << ": " << t.label << " is not written on a calm ground";

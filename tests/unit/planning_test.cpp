@@ -148,7 +148,7 @@ TEST_F(PlanningVisit, TheDialogOpensWithZeroAndLetsTheScreensRun) {
 }
 
 TEST(PlanDialog, OffersCancelBesideOkWithinTheDialog) {
-  const DialogTemplate& t = ProductionPlanTemplate;
+  const DialogTemplate& t = *DialogInLanguage(&ProductionPlanTemplate);
   const DialogControl* ok = nullptr;
   const DialogControl* cancel = nullptr;
   for (int i = 0; i < t.controlCount; ++i) {

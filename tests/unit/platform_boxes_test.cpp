@@ -9,6 +9,7 @@
 #include "platform/box_rules.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "tests/unit/world_test_support.h"
 
 namespace {
 
@@ -21,6 +22,12 @@ TEST(PlatformBoxes, StylesButtonsAndKeys) {
   EXPECT_EQ(BoxButtonCount(ok), 1);
   EXPECT_STREQ(BoxButtonLabel(ok, 0), "확인");
   EXPECT_STREQ(BoxButtonLabel(yesNo, 1), "아니오(N)");
+  // A lookup shows each label in the game's language; none, the Korean again.
+  SetBoxLabelLookup([](const char* korean) { return std::string(korean) == "예(Y)" ? "Yes" : "?"; });
+  EXPECT_STREQ(BoxButtonLabel(yesNo, 0), "Yes");
+  EXPECT_STREQ(BoxButtonLabel(ok, 0), "?");
+  SetBoxLabelLookup(nullptr);
+  EXPECT_STREQ(BoxButtonLabel(yesNo, 0), "예(Y)");
   EXPECT_EQ(BoxButtonAnswer(yesNo, 0), AnswerYes);
   EXPECT_EQ(BoxDismissAnswer(yesNo), AnswerNo);
   EXPECT_EQ(BoxDismissAnswer(ok), AnswerOk);
@@ -75,6 +82,22 @@ TEST(PlatformBoxes, ASecondInstanceIsRefused) {
   EXPECT_EQ(HeadlessLogLines()[0], "box Notice | 이미 실행중입니다 | ok");
   HeadlessReset();
   EXPECT_TRUE(PlatformClaimSingleInstance());
+}
+
+// The game cannot start without its fonts and tells the player so.
+TEST(PlatformBoxes, FontsTheGameRefusesAreToldInABox) {
+  ScratchDirectory scratch;
+  HeadlessReset();
+  WriteBytes("data/han.fnt", std::string(100, 'h'));
+  WriteBytes("data/eng.fnt", std::string(4096, 'e'));
+  Shutdown();  // the game starts with no display of an earlier test's
+  int exitCode = -1;
+  EXPECT_FALSE(StartGame(&exitCode));
+  EXPECT_EQ(exitCode, 1);
+  ASSERT_FALSE(HeadlessLogLines().empty());
+  EXPECT_EQ(HeadlessLogLines().back(),
+            "box File Error | 글꼴 화일이 없거나 잘못되었습니다\\ndata/han.fnt: shorter than a font of 11520 bytes | ok");
+  Shutdown();
 }
 
 }  // namespace

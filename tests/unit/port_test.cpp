@@ -59,7 +59,16 @@ TEST(PortOptions, EveryOptionAndEveryRefusal) {
   EXPECT_EQ(o.windowScale, 2);
   EXPECT_EQ(o.display, DisplayFullscreen);
 
+  // The language is checked against the catalogues by the program.
+  EXPECT_EQ(Parse({"--lang", "en"}, &o, &message), ParseRun);
+  EXPECT_EQ(o.language, "en");
+  EXPECT_EQ(Parse({"--lang=ko", "--window"}, &o, &message), ParseRun);
+  EXPECT_EQ(o.language, "ko");
+  EXPECT_EQ(Parse({}, &o, &message), ParseRun);
+  EXPECT_EQ(o.language, "");
+
   const std::vector<std::vector<const char*>> refused = {
+      {"--lang"},         {"--lang="},           {"--language", "en"},
       {"--bogus"},        {"game.sav"},          {"-w"},           {"--data"},     {"--data="},
       {"--scale"},        {"--scale", "0"},      {"--scale", "9"}, {"--scale=x"},  {"--scale", "2x"},
       {"--scale", ""},    {"--window", "--fullscreen"},            {"--windowed"},
@@ -189,6 +198,7 @@ TEST(PortIni, SettingsAreReadAndWrittenWithTheLinesOfOthersKept) {
   s = Settings(path, &ini, &warnings);
   EXPECT_FALSE(s.fullscreen);  // the last line of a key wins
   EXPECT_TRUE(s.fitScale);
+  EXPECT_EQ(s.language, "");
   EXPECT_EQ(warnings, "");
   SetIniValue(&ini, SettingDisplay, "fullscreen");
   ASSERT_TRUE(WriteIni(path.c_str(), ini));
@@ -198,6 +208,9 @@ TEST(PortIni, SettingsAreReadAndWrittenWithTheLinesOfOthersKept) {
   ASSERT_TRUE(WriteIni(path.c_str(), ini));
   EXPECT_EQ(IniValue(ini, "new"), "1");
   EXPECT_EQ(ReadFileText(path), "# mine\ndisplay=fullscreen\nvolume=7\n\nscale=fit\nnew=1\n");
+
+  WriteBytes(path.string(), "language=en\n");
+  EXPECT_EQ(Settings(path, &ini, &warnings).language, "en");
 
   // A value the game does not know is named and passed over.
   WriteBytes(path.string(), "display=big\nscale=fit\n");

@@ -51,6 +51,45 @@ TEST(ReplayScript, MistakesNameTheirLine) {
   }
 }
 
+TEST(ReplayScript, RepeatsUnrollNestedAndBounded) {
+  std::vector<ReplayCommand> c;
+  std::string error;
+  ASSERT_TRUE(ParseReplayScript("frames 1\n"
+                                "repeat 3   # three days\n"
+                                "  key SPACE\n"
+                                "  repeat 2\n"
+                                "    frames 4\n"
+                                "  end\n"
+                                "end\n"
+                                "repeat 1\nend\n"
+                                "click 5 6\n",
+                                &c, &error))
+      << error;
+  ASSERT_EQ(c.size(), 11u);
+  for (int day = 0; day < 3; ++day) {
+    EXPECT_EQ(c[1 + day * 3].kind, ReplayKey);
+    EXPECT_EQ(c[1 + day * 3].line, 3);
+    EXPECT_EQ(c[2 + day * 3].a, 4);
+    EXPECT_EQ(c[3 + day * 3].line, 5);
+  }
+  EXPECT_EQ(c[10].kind, ReplayClick);
+
+  const struct {
+    const char* script;
+    const char* error;
+  } bad[] = {{"end\n", "line 1: end without repeat"},
+             {"frames 1\nrepeat 2\nframes 1\n", "line 2: repeat without end"},
+             {"repeat 0\nend\n", "line 1: repeat takes"},
+             {"repeat 2\nend now\n", "line 2: end takes"},
+             // Nested repeats that would unroll to 10^15 commands stop at the bound.
+             {"repeat 100000\nrepeat 100000\nrepeat 100000\nframes 1\nend\nend\nend\n", "line 6: the repeats"}};
+  for (const auto& b : bad) {
+    c.clear();
+    EXPECT_FALSE(ParseReplayScript(b.script, &c, &error)) << b.script;
+    EXPECT_EQ(error.rfind(b.error, 0), 0u) << error;
+  }
+}
+
 TEST(ReplayScript, KeyWords) {
   EXPECT_EQ(ReplayKeyCode("ENTER"), 13);
   EXPECT_EQ(ReplayKeyCode("SPACE"), 32);

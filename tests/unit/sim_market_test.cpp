@@ -23,10 +23,6 @@ std::vector<int16_t> Clients() {
 
 std::vector<int32_t> Seekers() { return std::vector<int32_t>(IndexList, IndexList + SeekerCount); }
 
-void AddPersons(int count) {
-  for (int i = 0; i < count; ++i) AddPerson(("사람" + std::to_string(i)).c_str(), false);
-}
-
 TEST_F(Markets, ARivalWithExactlyTheFloorIsNeverAClient) {
   AddRival("딱십만", 100000);
   AddRival("십만하나", 100001);

@@ -55,6 +55,11 @@ inline int32_t AddPerson(const char* utf8Name, bool employed, int16_t salary = 1
   return i;
 }
 
+// COUNT unemployed persons named 사람0, 사람1, ...
+inline void AddPersons(int count) {
+  for (int i = 0; i < count; ++i) AddPerson(("사람" + std::to_string(i)).c_str(), false);
+}
+
 // The first seed from which the generator's next draws satisfy `draws`.
 inline uint32_t SeedWhere(const std::function<bool()>& draws) {
   for (uint32_t seed = 0;; ++seed) {

@@ -59,7 +59,8 @@ inline std::string StressCorpFile(const StressTreeShape& shape) {
   for (int k = 0; k < 6; ++k) text += "; companies\n";
   text += std::to_string(shape.companyEntries) + "\n";
   for (int32_t i = 0; i < shape.companyEntries; ++i) {
-    text += "[" + std::to_string(i) + "]\n";
+    text += '[';  // appended: "[" + std::to_string(i) trips GCC 12's -Wrestrict at -O3
+    text += std::to_string(i) + "]\n";
     const int syllables = i % 13 == 0 ? 20 : 2 + i % 5;  // 40 bytes: cut to 30
     text += StressName(i, syllables) + "\n";
     text += (i == 0 ? std::string(shape.playerMoney) : StressRivalMoney(i)) + "\n";
@@ -73,7 +74,8 @@ inline std::string StressCorpFile(const StressTreeShape& shape) {
 inline std::string StressManFile(const StressTreeShape& shape) {
   std::string text = std::to_string(shape.personEntries) + "\n";
   for (int32_t i = 0; i < shape.personEntries; ++i) {
-    text += "[" + std::to_string(i) + "]\n";
+    text += '[';  // appended: "[" + std::to_string(i) trips GCC 12's -Wrestrict at -O3
+    text += std::to_string(i) + "]\n";
     text += StressName(i, i % 17 == 0 ? 25 : 2 + i % 3) + "\n";
     text += std::to_string(i % 5) + "\n";  // 4: an uncertain category
     text += "; salary, aptitudes, morale\n";

@@ -3,7 +3,8 @@
 // dialog, the office, a day, the town, the job agency and a hire, a save
 // through the command menu; the save downloaded and the headless build's
 // brought in instead; then the page opened again, that game loaded from the
-// main menu and the hired person found in the personnel screen.
+// main menu and the hired person found in the personnel screen, with the
+// network off (the service worker's copy of the site).
 // Every picture must equal the headless build's of the same moment pixel for
 // pixel. The saved game is read back from IndexedDB, and a second tab must
 // be refused.
@@ -17,6 +18,9 @@ const { serveSite } = require('./site_server.js');
 
 const [site, refs, work, seed] = process.argv.slice(2);
 const Width = 640, Height = 480;
+const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync',
+  '--autoplay-policy=no-user-gesture-required'];
 const started = Date.now();
 
 function log(text) { console.log(((Date.now() - started) / 1000).toFixed(1).padStart(6) + ' s  ' + text); }
@@ -128,26 +132,58 @@ async function openGame(context, url) {
   return page;
 }
 
+// The game seeds its random numbers from the calendar once, at start: the
+// test gives it the headless run's seed, then lets time run on.
+function seedClock(context) {
+  return context.addInitScript((seconds) => {
+    const realNow = Date.now;
+    let fixed = true;
+    Date.now = () => (fixed ? seconds * 1000 : realNow());
+    window.kxsTestReleaseClock = () => { fixed = false; };
+  }, Number(seed));
+}
+
+// From the main menu a new game with names typed, to the command menu.
+async function toCommandMenu(page) {
+  await click(page, 300, 240);
+  await page.locator('.kxs-dialog').waitFor({ timeout: 30000 });
+  await page.keyboard.type('홍길동');
+  await page.keyboard.press('Tab');
+  await page.keyboard.type('길동소프트');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('.kxs-dialog', { state: 'detached', timeout: 5000 });
+  await move(page, 300, 240);
+  await expectPicture(page, 'first', 20);
+  await click(page, 560, 430);
+  await expectPicture(page, 'office', 10);
+  await click(page, 60, 180);
+  await expectPicture(page, 'command', 10);
+}
+
+// The text of the box the page shows next, after taking its button LABEL.
+async function answerBox(page, label) {
+  const box = page.locator('.kxs-box').last();
+  await box.waitFor({ timeout: 10000 });
+  const text = await box.locator('.kxs-box-text').textContent();
+  log('box: ' + text.replace(/\n/g, ' '));
+  await box.locator('.kxs-button', { hasText: label }).click();
+  await box.waitFor({ state: 'detached', timeout: 5000 });
+  return text;
+}
+
 async function main() {
   const { server, url } = await serveSite(path.resolve(site));
-  const browser = await chromium.launch({
+  // A profile of its own in WORK_DIR (browser_test.sh starts it empty): a
+  // browser context without one is private, which no site is installable in.
+  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
     executablePath: process.env.KXS_CHROMIUM || '/usr/bin/chromium',
     headless: true,
-    // Playwright gives every launch a fresh temporary profile of its own.
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           '--autoplay-policy=no-user-gesture-required'],
+    locale: 'ko-KR',
+    args: chromiumArgs,
+    viewport: { width: 1280, height: 960 },
   });
   try {
-    const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
-    // The game seeds its random numbers from the calendar once, at start:
-    // the test gives it the headless run's seed, then lets time run on.
-    await context.addInitScript((seconds) => {
-      const realNow = Date.now;
-      let fixed = true;
-      Date.now = () => (fixed ? seconds * 1000 : realNow());
-      window.kxsTestReleaseClock = () => { fixed = false; };
-    }, Number(seed));
+    await seedClock(context);
     const page = await openGame(context, url);
     await toMainMenu(page);
 
@@ -216,8 +252,17 @@ async function main() {
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#kxs-download')]);
     const downloaded = fs.readFileSync(await download.path());
     if (!downloaded.equals(Buffer.from(stored))) fail('the downloaded save is not the stored one');
+    // A file the game would not load is refused before anything is
+    // written; a real save asks before it replaces the stored one.
+    const randomFile = path.join(work, 'random.sav');
+    fs.writeFileSync(randomFile, require('crypto').randomBytes(5000));
+    await page.setInputFiles('#kxs-upload-file', randomFile);
+    if (!/저장 파일이 아니거나/.test(await answerBox(page, '확인'))) fail('random bytes were not refused');
+    await page.waitForTimeout(300);
+    if (!Buffer.from(await readStoredSave(page)).equals(Buffer.from(stored))) fail('a refused file replaced the save');
     const headlessSave = fs.readFileSync(path.join(work, 'tree', 'cur', 'kxs.sav'));
     await page.setInputFiles('#kxs-upload-file', path.join(work, 'tree', 'cur', 'kxs.sav'));
+    if (!/바꿀까요/.test(await answerBox(page, '바꾸기'))) fail('a save brought in was not asked about');
     for (let i = 0; i < 50; ++i) {
       const now = await readStoredSave(page);
       if (now && Buffer.from(now).equals(headlessSave)) break;
@@ -235,11 +280,23 @@ async function main() {
     await second.close();
     log('a second tab is refused');
 
-    // The page opened again: the stored game loads from the main menu.
+    // Chromium finds the site installable, and after this one visit the
+    // service worker has it all: with the network off the page opens again
+    // and the stored game loads from the main menu.
+    const cdp = await context.newCDPSession(page);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    if (installabilityErrors.length) fail('not installable: ' + JSON.stringify(installabilityErrors));
+    log('Chromium reports no installability errors');
+    await page.evaluate(() => navigator.serviceWorker.ready.then(() => new Promise((resolve) => {
+      if (navigator.serviceWorker.controller) resolve();
+      else navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
+    })));
+    await context.setOffline(true);
     await page.reload();
     await toMainMenu(page);
     await click(page, 300, 300);
     await expectPicture(page, 'loaded', 20);
+    log('offline the page starts and the stored game loads');
     await click(page, 80, 120);
     await settle(page);
     await move(page, 500, 400);
@@ -256,9 +313,14 @@ async function main() {
     if (await after.locator('.kxs-box').count()) fail('a tab after the end is refused');
     log('a tab after the end starts');
   } finally {
-    await browser.close();
+    await context.close();
     server.close();
   }
 }
 
-main().then(() => log('passed'), (error) => { console.error('FAILED: ' + error.message); process.exit(1); });
+module.exports = { log, fail, chromiumArgs, seedClock, openGame, toMainMenu, toCommandMenu, answerBox, click, move,
+  expectPicture, readStoredSave, site, refs, work };
+
+if (require.main === module) {
+  main().then(() => log('passed'), (error) => { console.error('FAILED: ' + error.message); process.exit(1); });
+}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The web build in a real browser (browser_game.js), checked against the
-# headless build playing the same moments with the same seed.
+# headless build playing the same moments with the same seed; then the
+# page's language in an English browser (browser_language.js).
 #   browser_test.sh SITE_DIR NATIVE_BUILD_DIR WORK_DIR
 set -euo pipefail
 site=$(readlink -f "$1")
@@ -24,6 +25,7 @@ for png in "$work/refs"/*.png; do
 done
 
 NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_game.js" "$site" "$work/refs" "$work" $seed
+NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_app.js" "$site" "$work/refs" "$work" $seed
 
 # The stored save holds the same game as the headless build's; only the
 # clock readings of the running screen differ.
@@ -38,3 +40,5 @@ fi
 grep -q '"presidentName": "홍길동", "name": "길동소프트"' "$work/web.dump" ||
   { echo "FAILED: the stored save does not hold the names typed" >&2; exit 1; }
 echo "the web build plays, saves to IndexedDB and loads as the headless build does"
+
+NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_language.js" "$site"

@@ -6,7 +6,8 @@ const path = require('path');
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.data': 'application/octet-stream',
+  '.wasm': 'application/wasm', '.data': 'application/octet-stream', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Resolves with the server and its address; port 0 picks a free port.

@@ -44,13 +44,13 @@ count=0
 for script in "$top"/tests/scenarios/*.replay; do
   name=$(basename "$script" .replay)
   count=$((count + 1))
-  if ! "$top/tests/scenarios/run_scenario.sh" "$win/kxs-replay" "$tree" "$script" "$work/scenarios" \
+  if ! "$top/tests/scenarios/run_scenario.sh" "$win/kxs-replay" "$win/kxs-tool" "$tree" "$script" "$work/scenarios" \
       >"$work/$name.out" 2>&1; then
     echo "scenario $name FAILED under Wine:"; cat "$work/$name.out"; failed=$((failed + 1)); continue
   fi
   # The same save bytes as the Linux harness writes.
   if [ -f "$work/scenarios/$name/tree/cur/kxs.sav" ]; then
-    "$top/tests/scenarios/run_scenario.sh" "$native/kxs-replay" "$tree" "$script" "$work/native" >/dev/null 2>&1 ||
+    "$top/tests/scenarios/run_scenario.sh" "$native/kxs-replay" "$native/kxs-tool" "$tree" "$script" "$work/native" >/dev/null 2>&1 ||
       { echo "scenario $name fails on Linux"; failed=$((failed + 1)); continue; }
     cmp "$work/scenarios/$name/tree/cur/kxs.sav" "$work/native/$name/tree/cur/kxs.sav" ||
       { echo "scenario $name: the save differs from Linux's"; failed=$((failed + 1)); }

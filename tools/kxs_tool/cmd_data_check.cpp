@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/platform.h"
+#include "text/font.h"
 #include "gfx/image.h"
 #include "tools/kxs_tool/commands.h"
 #include "world/data_files.h"
@@ -48,11 +50,18 @@ const MediaFile GameMedia[] = {
     {"data/ani4.kxg", 220, 90}, {"data/ani5.kxg", 220, 90}, {"data/ani6.kxg", 220, 90},
     {"data/bill001.kxg", Full, Full}, {"data/return.kxg", 135, 35}, {"data/win.kxg", Full, Full},
     {"data/bank001.kxg", Full, Full}, {"data/love.kxg", Full, Full},
-    {"data/han.fnt", 0, 0}, {"data/eng.fnt", 0, 0},
     {"sound/start.wav", 0, 0}, {"sound/yes.wav", 0, 0}, {"sound/error.wav", 0, 0}, {"sound/walk.wav", 0, 0},
     {"sound/stop.wav", 0, 0}, {"sound/end.wav", 0, 0}, {"sound/money.wav", 0, 0}, {"sound/crack.wav", 0, 0},
     {"sound/win.wav", 0, 0}, {"sound/001.wav", 0, 0}, {"sound/003.wav", 0, 0},
 };
+
+// The fonts the game reads only at exactly their size.
+struct FontFile {
+  const char* path;
+  long bytes;
+};
+
+const FontFile GameFonts[] = {{"data/han.fnt", HanFontBytes}, {"data/eng.fnt", EngFontBytes}};
 
 struct Report {
   std::string root;
@@ -272,13 +281,25 @@ int CheckIntro(Report* report) {
   return static_cast<uint8_t>(frames);
 }
 
+// The game refuses a sound larger than its limit and plays nothing.
+void CheckSoundSize(Report* report, const char* name, const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && info.st_size > PlatformSoundMaxBytes) {
+    report->media.push_back(std::string(name) + ": " + std::to_string(info.st_size) +
+                            " bytes, the game plays no sound over " + std::to_string(PlatformSoundMaxBytes));
+  }
+}
+
 void CheckMedia(Report* report, const MediaFile& media) {
   const std::string path = report->Path(media.path);
   if (!Exists(path)) {
     report->media.push_back(std::string(media.path) + ": missing");
     return;
   }
-  if (media.width == 0) return;
+  if (media.width == 0) {
+    CheckSoundSize(report, media.path, path);
+    return;
+  }
   std::vector<uint8_t> bytes;
   int width = 0;
   int height = 0;
@@ -292,6 +313,29 @@ void CheckMedia(Report* report, const MediaFile& media) {
     report->media.push_back(std::string(media.path) + ": " + std::to_string(width) + "x" + std::to_string(height) +
                             ", the game draws it at " + std::to_string(wantWidth) + "x" + std::to_string(wantHeight));
   }
+}
+
+void CheckFont(Report* report, const FontFile& font) {
+  const std::string path = report->Path(font.path);
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    report->media.push_back(std::string(font.path) + ": missing");
+    return;
+  }
+  if (info.st_size != font.bytes) {
+    report->media.push_back(std::string(font.path) + ": " + std::to_string(info.st_size) +
+                            " bytes, the game refuses a font that is not " + std::to_string(font.bytes));
+    return;
+  }
+  std::FILE* file = PlatformOpenFile(path.c_str(), "rb");
+  if (file == nullptr) {
+    report->media.push_back(std::string(font.path) + ": cannot be opened");
+    return;
+  }
+  std::vector<uint8_t> bytes(size_t(font.bytes));
+  const bool read = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::ferror(file) == 0;
+  std::fclose(file);
+  if (!read) report->media.push_back(std::string(font.path) + ": cannot be read");
 }
 
 void Print(const char* heading, const std::vector<std::string>& lines, const char* clean) {
@@ -317,6 +361,7 @@ int CommandDataCheck(int argc, char** argv) {
   CheckPersons(&report);
   const int introFrames = CheckIntro(&report);
   for (const MediaFile& media : GameMedia) CheckMedia(&report, media);
+  for (const FontFile& font : GameFonts) CheckFont(&report, font);
   for (int i = 0; i < introFrames; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "intro/intro%03d.kxg", i);

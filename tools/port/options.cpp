@@ -6,17 +6,21 @@
 namespace {
 
 const char* const Usage =
-    "usage: kxs [--data DIR] [--window | --fullscreen] [--scale N] [--version] [--help]\n"
+    "usage: kxs [--data DIR] [--window | --fullscreen] [--scale N] [--lang CODE]\n"
+    "           [--version] [--help]\n"
     "  --data DIR     read the data tree from DIR (the save then goes to\n"
     "                 $XDG_DATA_HOME/kxs/, unless DIR is the folder kxs runs in)\n"
     "  --window       play in a window\n"
     "  --fullscreen   play on the whole screen (the default)\n"
     "  --scale N      a window of 640x480 times N (1 to 8); implies --window\n"
     "                 unless --fullscreen is given\n"
+    "  --lang CODE    play in Korean (ko) or English (en) from now on; without\n"
+    "                 a choice, English when the locale (LANG) is en_*\n"
     "  --version      print the version and exit\n"
     "  --help         print this help and exit\n"
     "Alt+Enter switches between window and full screen; the choice is kept in\n"
-    "$XDG_CONFIG_HOME/kxs/kxs.ini (scale=integer or scale=fit sets the scaling).\n";
+    "$XDG_CONFIG_HOME/kxs/kxs.ini, as is the language (language=);\n"
+    "scale=integer or scale=fit there sets the scaling.\n";
 
 bool ParseScale(const char* text, int* scale) {
   char* end = nullptr;
@@ -77,6 +81,12 @@ PortParse ParsePortOptions(int argc, const char* const* argv, PortOptions* optio
         *message = std::string("kxs: --scale takes a whole number from 1 to 8, not '") + scale + "'";
         return ParseUsageError;
       }
+    } else if (const char* language = ValueOf("--lang", argc, argv, &i, &missing)) {
+      if (*language == '\0') {
+        *message = "kxs: --lang needs a language";
+        return ParseUsageError;
+      }
+      options->language = language;
     } else if (missing) {
       *message = std::string("kxs: ") + arg + " needs a value";
       return ParseUsageError;

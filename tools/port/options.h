@@ -1,5 +1,5 @@
-// The options of the desktop game: where its data is and how its window
-// looks. Nothing of the game's rules reads them.
+// The options of the desktop game: where its data is, how its window looks
+// and the language it speaks. Nothing of the game's rules reads them.
 #pragma once
 
 #include <string>
@@ -10,6 +10,7 @@ struct PortOptions {
   std::string dataDir;                       // --data DIR; empty: look for it
   PortDisplayChoice display = DisplayUnset;  // --window / --fullscreen
   int windowScale = 0;                       // --scale N; 0: the largest that fits
+  std::string language;                      // --lang CODE; empty: kxs.ini's, else the locale's
 };
 
 enum PortParse {

@@ -26,5 +26,6 @@ PortSettings ReadPortSettings(const std::string& path, IniFile* ini, std::FILE* 
   }
   TakeChoice(*ini, SettingDisplay, "fullscreen", "window", &settings.fullscreen, path, warnings);
   TakeChoice(*ini, SettingScale, "fit", "integer", &settings.fitScale, path, warnings);
+  settings.language = IniValue(*ini, SettingLanguage);
   return settings;
 }

@@ -9,10 +9,12 @@
 
 constexpr const char* SettingDisplay = "display";  // fullscreen | window
 constexpr const char* SettingScale = "scale";      // integer | fit
+constexpr const char* SettingLanguage = "language";  // ko | en | ... (a code the program knows)
 
 struct PortSettings {
   bool fullscreen = true;
   bool fitScale = false;
+  std::string language;  // "": not chosen yet
 };
 
 // Reads path into *ini (emptied when the file is garbled) and the settings

@@ -5,11 +5,14 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <set>
 
 #include "app/app.h"
 #include "platform/headless/headless.h"
 #include "screens/messages.h"
 #include "screens/screen.h"
+#include "text/font.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -23,6 +26,24 @@ void LogScreenChange(Run* run) {
   if (CurrentScreen == run->loggedScreen) return;
   run->loggedScreen = CurrentScreen;
   HeadlessLog(std::string("screen ") + ScreenName(CurrentScreen));
+}
+
+// Each text the game draws, the first time it is drawn, as a log line
+// "text ..." in UTF-8 (line breaks as \n, colour marks as \v).
+std::set<std::string> TextsDrawn;
+
+void LogDrawnText(const char* johab) {
+  if (!TextsDrawn.insert(johab).second) return;
+  std::string line = "text ";
+  for (const char c : JohabToUtf8(johab)) {
+    if (c == '\n')
+      line += "\\n";
+    else if (c == '\v')
+      line += "\\v";
+    else
+      line += c;
+  }
+  HeadlessLog(line);
 }
 
 // One pass of the frame loop; records the end of the game.
@@ -138,6 +159,10 @@ int RunReplay(const std::vector<ReplayCommand>& commands, const ReplayOptions& o
   }
   HeadlessSetClockStep(options.step);
   HeadlessSetCalendarSeconds(options.hasSeed ? options.seed : static_cast<int64_t>(std::time(nullptr)));
+  StartInLanguage(options.language.c_str());
+  TextsDrawn.clear();
+  TextDrawnObserver = options.logDrawnText ? LogDrawnText : nullptr;
+  HeadlessSetLogDialogTexts(options.logDrawnText);
   Run run;
   if (!StartGame(&run.exitCode)) {
     HeadlessLog("quit " + std::to_string(run.exitCode));

@@ -12,6 +12,8 @@ struct ReplayOptions {
   bool hasSeed = false;
   int64_t seed = 0;       // replaces the calendar time
   uint32_t step = 16;     // clock advance per frame, milliseconds
+  std::string language;   // "": Korean (the harness has no locale)
+  bool logDrawnText = false;  // log each text drawn on the screen (once) and each dialog's
 };
 
 // Runs the game through the script. Returns 0 when the script ran to its end

@@ -149,7 +149,53 @@ int ReplayKeyCode(const std::string& word) {
   return -1;
 }
 
+namespace {
+
+// A script unrolls to at most this many commands, however its repeats nest.
+constexpr size_t MostCommands = 1u << 20;
+
+// An open "repeat N": where its body starts in the commands, and N.
+struct OpenRepeat {
+  size_t first;
+  int times;
+  int line;
+};
+
+// "repeat N" opens a body, "end" closes the innermost one by copying it
+// N - 1 more times; false with the problem otherwise.
+bool ParseRepeat(const std::vector<std::string>& w, std::vector<ReplayCommand>* commands,
+                 std::vector<OpenRepeat>* open, int line, std::string* problem) {
+  if (w[0] == "repeat") {
+    int times = 0;
+    if (w.size() != 2 || !ParseNumber(w[1], 1, 100000, &times)) {
+      *problem = "repeat takes a count from 1 to 100000";
+      return false;
+    }
+    open->push_back({commands->size(), times, line});
+    return true;
+  }
+  if (w.size() != 1 || open->empty()) {
+    *problem = w.size() != 1 ? "end takes nothing" : "end without repeat";
+    return false;
+  }
+  const OpenRepeat body = open->back();
+  open->pop_back();
+  const size_t length = commands->size() - body.first;
+  const size_t copies = static_cast<size_t>(body.times) - 1;
+  if (copies > 0 && length > (MostCommands - commands->size()) / copies) {
+    *problem = "the repeats make more than " + std::to_string(MostCommands) + " commands";
+    return false;
+  }
+  for (size_t copy = 0; copy < copies; ++copy) {
+    for (size_t i = 0; i < length; ++i) commands->push_back((*commands)[body.first + i]);
+  }
+  return true;
+}
+
+}  // namespace
+
 bool ParseReplayScript(const std::string& script, std::vector<ReplayCommand>* commands, std::string* error) {
+  std::vector<OpenRepeat> open;
   size_t start = 0;
   for (int lineNumber = 1; start <= script.size(); ++lineNumber) {
     size_t end = script.find('\n', start);
@@ -160,12 +206,27 @@ bool ParseReplayScript(const std::string& script, std::vector<ReplayCommand>* co
     std::string problem;
     ReplayCommand command{};
     command.line = lineNumber;
-    if (!SplitWords(line, &words, &problem) || (!words.empty() && !ParseCommand(words, &command, &problem))) {
+    bool parsed = SplitWords(line, &words, &problem);
+    if (parsed && !words.empty()) {
+      if (words[0] == "repeat" || words[0] == "end") {
+        parsed = ParseRepeat(words, commands, &open, lineNumber, &problem);
+      } else if ((parsed = ParseCommand(words, &command, &problem))) {
+        commands->push_back(command);
+      }
+    }
+    if (parsed && commands->size() > MostCommands) {
+      problem = "more than " + std::to_string(MostCommands) + " commands";
+      parsed = false;
+    }
+    if (!parsed) {
       *error = "line " + std::to_string(lineNumber) + ": " + problem;
       return false;
     }
-    if (!words.empty()) commands->push_back(command);
     if (end == script.size()) break;
+  }
+  if (!open.empty()) {
+    *error = "line " + std::to_string(open.back().line) + ": repeat without end";
+    return false;
   }
   return true;
 }

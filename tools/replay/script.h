@@ -23,7 +23,9 @@ struct ReplayCommand {
   std::vector<std::string> fields; // dialog: field texts, UTF-8
 };
 
-// Parses a whole script. On a mistake returns false with "line N: what".
+// Parses a whole script; "repeat N" ... "end" (nested or not) are unrolled
+// into their commands N times. On a mistake returns false with
+// "line N: what".
 bool ParseReplayScript(const std::string& script, std::vector<ReplayCommand>* commands, std::string* error);
 
 // The virtual-key code of a key word (ESC, ENTER, SPACE, F7, F8, F11, F12)
