@@ -15,6 +15,8 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WIN
 set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 kxs_add_backend(headless ZLIB::ZLIB)
+# The game's own backend on the Win32 API (platform/win32/).
+kxs_add_backend(win32 gdi32 user32 winmm)
 
 add_subdirectory(tools)
 

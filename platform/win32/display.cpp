@@ -1,0 +1,223 @@
+// The game window: the 8-bit back buffer expanded through the palette into
+// a DIB section, painted with StretchDIBits at the largest whole scale that
+// fits (the shared letterbox rules), black bars around it. A flip repaints
+// only a frame that changed, then waits for the next 60 Hz tick.
+#include <cstring>
+
+#include <windows.h>
+
+#include <mmsystem.h>
+#include <vector>
+
+#include "platform/event_queue.h"
+#include "platform/letterbox.h"
+#include "platform/palette_expand.h"
+#include "platform/platform.h"
+#include "platform/win32/win32_internal.h"
+
+using namespace win32_backend;
+
+namespace {
+
+const wchar_t ClassName[] = L"KXS";
+const LONGLONG TickHundredNs = 166667;  // 1/60 s
+
+HWND Window;
+int Width, Height;
+std::vector<uint8_t> BackBuffer, Presented;
+uint8_t Palette[768];
+PaletteLut Lut;
+bool PaletteChanged;
+HBITMAP Dib;
+uint32_t* DibPixels;
+BITMAPINFO DibInfo;
+HANDLE PaceTimer;
+LARGE_INTEGER NextTick;
+const char* LastError = "";
+
+Letterbox CurrentLetterbox() {
+  RECT client{};
+  GetClientRect(Window, &client);
+  return FitPicture(client.right, client.bottom, Width, Height);
+}
+
+void Paint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client{};
+  GetClientRect(window, &client);
+  const Letterbox box = FitPicture(client.right, client.bottom, Width, Height);
+  HBRUSH black = HBRUSH(GetStockObject(BLACK_BRUSH));
+  const RECT bars[4] = {{0, 0, client.right, box.y},
+                        {0, box.y + box.height, client.right, client.bottom},
+                        {0, box.y, box.x, box.y + box.height},
+                        {box.x + box.width, box.y, client.right, box.y + box.height}};
+  for (const RECT& bar : bars) {
+    if (bar.right > bar.left && bar.bottom > bar.top) FillRect(dc, &bar, black);
+  }
+  if (DibPixels) {
+    SetStretchBltMode(dc, box.scale > 0 ? COLORONCOLOR : HALFTONE);
+    StretchDIBits(dc, box.x, box.y, box.width, box.height, 0, 0, Width, Height, DibPixels, &DibInfo,
+                  DIB_RGB_COLORS, SRCCOPY);
+  }
+  EndPaint(window, &paint);
+}
+
+// Waits for the next tick of the pace; a game that fell behind starts anew.
+void Pace() {
+  if (!PaceTimer) return;
+  LARGE_INTEGER now;
+  GetSystemTimeAsFileTime(reinterpret_cast<FILETIME*>(&now));
+  if (NextTick.QuadPart <= now.QuadPart || NextTick.QuadPart - now.QuadPart > TickHundredNs) {
+    NextTick.QuadPart = now.QuadPart + TickHundredNs;
+  }
+  // An absolute due time in the system's file-time clock.
+  if (SetWaitableTimer(PaceTimer, &NextTick, 0, nullptr, nullptr, FALSE)) {
+    WaitForSingleObject(PaceTimer, 100);
+  }
+  NextTick.QuadPart += TickHundredNs;
+}
+
+bool Fail(const char* reason) {
+  LastError = reason;
+  PlatformCloseDisplay();
+  return false;
+}
+
+}  // namespace
+
+HWND win32_backend::GameWindow() { return Window; }
+
+bool win32_backend::WindowToGame(int px, int py, int* x, int* y) {
+  if (!Window) return false;
+  return LetterboxToLogical(CurrentLetterbox(), Width, Height, px, py, x, y);
+}
+
+bool win32_backend::DisplayMessage(HWND window, UINT message, WPARAM, LPARAM, LRESULT* result) {
+  switch (message) {
+    case WM_PAINT:
+      Paint(window);
+      *result = 0;
+      return true;
+    case WM_ERASEBKGND:
+      *result = 1;  // the paint covers every pixel
+      return true;
+    case WM_SIZE:
+      InvalidateRect(window, nullptr, FALSE);
+      *result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
+  if (Window) return true;
+  if (width <= 0 || height <= 0 || width > 4096 || height > 4096 || bitsPerPixel != 8) {
+    LastError = "unsupported display mode";
+    return false;
+  }
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = GameWindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  windowClass.lpszClassName = ClassName;
+  if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    return Fail("cannot register the window class");
+  }
+  Width = width;
+  Height = height;
+  BackBuffer.assign(size_t(width) * size_t(height), 0);
+  Presented.clear();
+  const DWORD style = WS_OVERLAPPEDWINDOW;
+  RECT frame{0, 0, width, height};
+  AdjustWindowRect(&frame, style, FALSE);
+  Window = CreateWindowExW(0, ClassName, L"KXS", style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                           frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+  if (!Window) return Fail("cannot create the game window");
+  DibInfo = BITMAPINFO{};
+  DibInfo.bmiHeader.biSize = sizeof DibInfo.bmiHeader;
+  DibInfo.bmiHeader.biWidth = width;
+  DibInfo.bmiHeader.biHeight = -height;  // top row first, as the back buffer
+  DibInfo.bmiHeader.biPlanes = 1;
+  DibInfo.bmiHeader.biBitCount = 32;
+  DibInfo.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Dib = CreateDIBSection(nullptr, &DibInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!Dib || !bits) return Fail("cannot create the picture");
+  DibPixels = static_cast<uint32_t*>(bits);
+  std::memset(DibPixels, 0, size_t(width) * size_t(height) * 4);
+  timeBeginPeriod(1);
+  PaceTimer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+  NextTick.QuadPart = 0;
+  ShowWindow(Window, SW_SHOWNORMAL);
+  UpdateWindow(Window);
+  QueueInitialActivation();
+  return true;
+}
+
+void PlatformCloseDisplay() {
+  if (PaceTimer) {
+    CloseHandle(PaceTimer);
+    PaceTimer = nullptr;
+    timeEndPeriod(1);
+  }
+  if (Window) DestroyWindow(Window);
+  Window = nullptr;
+  if (Dib) DeleteObject(Dib);
+  Dib = nullptr;
+  DibPixels = nullptr;
+  BackBuffer.clear();
+  Presented.clear();
+}
+
+bool PlatformDisplayIsOpen() { return Window != nullptr; }
+
+bool PlatformSetPalette(const uint8_t* rgb) {
+  if (!rgb) return false;
+  if (std::memcmp(Palette, rgb, sizeof Palette) != 0) {
+    std::memcpy(Palette, rgb, sizeof Palette);
+    BuildPaletteLut(Palette, &Lut);
+    PaletteChanged = true;
+  }
+  return true;
+}
+
+const uint8_t* PlatformCurrentPalette() { return Palette; }
+
+PlatformResult PlatformLockBackBuffer(uint8_t** pixels, int32_t* pitch) {
+  if (!Window || !pixels || !pitch) return PlatformFailed;
+  *pixels = BackBuffer.data();
+  *pitch = Width;
+  return PlatformOk;
+}
+
+void PlatformUnlockBackBuffer() {}
+
+PlatformResult PlatformFlip() {
+  if (!Window) return PlatformFailed;
+  if (PaletteChanged || Presented != BackBuffer) {
+    // The 0x00RRGGBB entries are the DIB's blue, green, red, unused bytes.
+    ExpandPicture(BackBuffer.data(), Width, Width, Height, Lut, DibPixels, Width, 1);
+    Presented = BackBuffer;
+    PaletteChanged = false;
+    InvalidateRect(Window, nullptr, FALSE);
+  }
+  PumpMessages(false);
+  Pace();
+  return PlatformOk;
+}
+
+bool PlatformRestore() { return Window != nullptr; }
+
+bool PlatformShowSystemSurface() {
+  if (!Window) return false;
+  RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  return true;
+}
+
+const char* PlatformLastError() { return LastError; }
