@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // kxs.exe: the game on Windows. A data tree beside the program plays from
 // there (portable, or saving in %APPDATA%\KXS when the folder is read-only);
 // without one a message box names every place looked in.

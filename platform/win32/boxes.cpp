@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Message boxes: the system's own, with the shared rules for what a style
 // means, how much text is shown and the answer when none can be shown.
 #include <cstdio>
@@ -22,9 +23,12 @@ int PlatformMessageBox(const char* text, const char* caption, int style) {
   if (box.stopIcon) flags |= MB_ICONSTOP;
   const int answer = MessageBoxW(GameWindow(), wideText.c_str(), wideCaption.c_str(), flags);
   switch (answer) {
-    case IDOK: return AnswerOk;
-    case IDYES: return AnswerYes;
-    case IDNO: return AnswerNo;
+    case IDOK:
+      return AnswerOk;
+    case IDYES:
+      return AnswerYes;
+    case IDNO:
+      return AnswerNo;
     default:
       if (answer == 0) std::fprintf(stderr, "[%s] %s\n", BoxCaptionUtf8(caption).c_str(), DecodeWansung(shown).c_str());
       return BoxDismissAnswer(box);

@@ -1,6 +1,6 @@
-#include <windows.h>
-
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include <mmsystem.h>
+#include <windows.h>
 
 #include <ctime>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Dialogs: the template written as an in-memory DLGTEMPLATE and run by the
 // system with DialogBoxIndirectParamW. The shared rules decide which
 // templates run, what text a control holds and an edit field's byte limit;
@@ -39,10 +40,14 @@ DWORD ControlStyle(const DialogControl& control) {
   if (control.flags & DialogBorder) style |= WS_BORDER;
   if (control.flags & DialogTabStop) style |= WS_TABSTOP;
   switch (control.kind) {
-    case DialogEdit: return style | ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP;
-    case DialogButton: return style | BS_PUSHBUTTON | WS_TABSTOP;
-    case DialogDefaultButton: return style | BS_DEFPUSHBUTTON | WS_TABSTOP;
-    case DialogStatic: break;
+    case DialogEdit:
+      return style | ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP;
+    case DialogButton:
+      return style | BS_PUSHBUTTON | WS_TABSTOP;
+    case DialogDefaultButton:
+      return style | BS_DEFPUSHBUTTON | WS_TABSTOP;
+    case DialogStatic:
+      break;
   }
   return style | ((control.flags & DialogAlignCentre) ? SS_CENTER : SS_LEFT);
 }
@@ -152,8 +157,8 @@ int PlatformRunDialog(const DialogTemplate* dialogTemplate, DialogProcedure proc
   const std::vector<WORD> memory = BuildTemplate(dialogTemplate);
   DialogWindow dialog{nullptr, dialogTemplate, procedure, false};
   const INT_PTR result =
-      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()),
-                              GameWindow(), DialogMessages, reinterpret_cast<LPARAM>(&dialog));
+      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()), GameWindow(),
+                              DialogMessages, reinterpret_cast<LPARAM>(&dialog));
   return int(result);
 }
 

@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The game window: the 8-bit back buffer expanded through the palette into
 // a DIB section, painted with StretchDIBits at the largest whole scale that
 // fits (the shared letterbox rules), black bars around it. A flip repaints
 // only a frame that changed, then waits for the next 60 Hz tick.
-#include <cstring>
-
+#include <mmsystem.h>
 #include <windows.h>
 
-#include <mmsystem.h>
+#include <cstring>
 #include <vector>
 
 #include "platform/event_queue.h"
@@ -57,8 +57,8 @@ void Paint(HWND window) {
   }
   if (DibPixels) {
     SetStretchBltMode(dc, box.scale > 0 ? COLORONCOLOR : HALFTONE);
-    StretchDIBits(dc, box.x, box.y, box.width, box.height, 0, 0, Width, Height, DibPixels, &DibInfo,
-                  DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, box.x, box.y, box.width, box.height, 0, 0, Width, Height, DibPixels, &DibInfo, DIB_RGB_COLORS,
+                  SRCCOPY);
   }
   EndPaint(window, &paint);
 }

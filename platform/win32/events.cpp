@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's messages as the game's events: the pointer in game pixels,
 // keys as the virtual-key codes they already are, activation and closing.
 #include <windows.h>

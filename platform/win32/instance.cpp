@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One game per user session at a time: a named mutex, held until the
 // process ends (the system releases it then, even after a crash).
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The player's language as the system names it ("ko-KR", "en-US").
 #include <windows.h>
 

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // sndPlaySound's service: one WAV at a time, asynchronous, a new sound
 // replacing the one playing. A missing file plays nothing (no system beep).
-#include <windows.h>
-
 #include <mmsystem.h>
+#include <windows.h>
 
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wansung and the system's UTF-16, through the shared Wansung rules: the
 // same characters on every backend, whatever code page the system uses.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the files of the Windows backend share: the game window, the
 // conversions between Wansung and the system's wide characters, and the
 // message pump.
