@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include <mmsystem.h>
+// The multimedia header needs the Windows types first.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 #include <ctime>
 

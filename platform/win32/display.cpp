@@ -3,8 +3,11 @@
 // a DIB section, painted with StretchDIBits at the largest whole scale that
 // fits (the shared letterbox rules), black bars around it. A flip repaints
 // only a frame that changed, then waits for the next 60 Hz tick.
-#include <mmsystem.h>
+// The multimedia header needs the Windows types first.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 #include <cstring>
 #include <vector>

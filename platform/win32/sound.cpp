@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // sndPlaySound's service: one WAV at a time, asynchronous, a new sound
 // replacing the one playing. A missing file plays nothing (no system beep).
-#include <mmsystem.h>
+// The multimedia header needs the Windows types first.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 #include <string>
 
