@@ -34,8 +34,4 @@ bool PlatformSyncFolderOf(const char* path) {
   close(fd);
   return synced;
 }
-
-bool PlatformReplaceFile(const char* from, const char* to) {
-  return from != nullptr && to != nullptr && std::rename(from, to) == 0;
-}
 #endif
