@@ -23,6 +23,7 @@
 #include "screens/messages.h"
 #include "screens/screen.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/unit/app_test_support.h"
 #include "world/data_files.h"
 #include "world/save_format.h"
 #include "world/world.h"
@@ -61,19 +62,6 @@ void StartOnce() {
   GameRunning = StartGame(&exitCode);
 }
 
-// A fresh display and queue for each input, as at the start of a game.
-void ResetShell() {
-  HeadlessReset();
-  ClearGameMessages();
-  WindowDestroyed = false;
-  delete Display;
-  Display = new DisplayDevice(640, 480, 8);
-  AppActive = 1;
-  ScreenRunning = 1;
-  MouseClick = 0;
-  InputEvent = 0;
-}
-
 void RunFrames(int frames) {
   const uint64_t target = FramesRun + static_cast<uint64_t>(frames);
   int exitCode = 0;
@@ -109,7 +97,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   StartOnce();
-  ResetShell();
+  StartTestShell();  // a fresh display and queue, as at the start of a game
   ResetWorld();
   const bool laidOut = data[0] % 2 == 0;
   const std::vector<uint8_t> save =
