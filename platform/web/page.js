@@ -46,7 +46,7 @@ var KXS = (function () {
   // --- Page messages.
   function setStatus(text) {
     const status = $('kxs-status');
-    if (status) { status.textContent = text; status.hidden = !text; }
+    if (status) { status.textContent = tr(text); status.hidden = !text; }
   }
   function setProgress(done, total) {
     const bar = $('kxs-progress');
@@ -751,18 +751,19 @@ var KXS = (function () {
   }
 
   // --- The language: the browser's on a first visit, else the one last
-  // chosen on the language button (kept in localStorage). The game says
-  // which one it speaks; the page's own texts follow it.
-  const LanguageKey = 'kxs-language';
+  // chosen on the language button (kept in localStorage). The page's own
+  // texts come in it from the start (KXS_PAGE, page_words.js); the game
+  // says which one it speaks, and the page follows it.
+  const LanguageKey = KXS_PAGE.languageKey;
   const translated = new Map();
-  function userLocale() { return (navigator.languages && navigator.languages[0]) || navigator.language || ''; }
-  function chosenLanguage() {
-    try { return localStorage.getItem(LanguageKey) || ''; } catch (e) { return ''; }
-  }
-  // A Korean text of the page in the game's language (itself before the game
-  // has said it, in Korean, and once the game has stopped).
+  // A Korean text of the page in the page's language: its own texts from
+  // KXS_PAGE, others from the game's catalogue once the game runs (itself
+  // before that, in Korean, and once the game has stopped).
   function tr(text) {
-    if (typeof _KxsWebTr !== 'function' || !text) return text;
+    if (!text) return text;
+    const own = KXS_PAGE.find(text);
+    if (own !== null) return own;
+    if (typeof _KxsWebTr !== 'function') return text;
     if (!translated.has(text)) {
       try {
         const stack = stackSave();
@@ -781,13 +782,9 @@ var KXS = (function () {
     try { return new Intl.DisplayNames([code], { type: 'language' }).of(code); } catch (e) { return code; }
   }
   function useLanguage(current, codes) {
-    document.documentElement.lang = current;
-    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
-    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-      const text = node.nodeValue.trim();
-      if (text) node.nodeValue = node.nodeValue.replace(text, tr(text));
-    }
-    for (const e of document.querySelectorAll('[title]')) e.title = tr(e.title);
+    KXS_PAGE.setLanguage(current);
+    translated.clear();
+    KXS_PAGE.translatePage(tr);
     const all = codes.split(' '), button = $('kxs-language');
     if (!button || all.length < 2) return;
     const next = all[(all.indexOf(current) + 1) % all.length];
@@ -803,6 +800,7 @@ var KXS = (function () {
   }
 
   function start() {
+    KXS_PAGE.translatePage(tr);
     if (typeof WebAssembly !== 'object') { fail(Words.noWebAssembly); return false; }
     const probe = document.createElement('canvas');
     if (!probe.getContext || !probe.getContext('2d')) { fail(Words.noCanvas); return false; }
@@ -854,7 +852,7 @@ var KXS = (function () {
     dialogClose: dialogClose, dialogSetText: dialogSetText, dialogValue: dialogValue,
     playSound: playSound, claimSingleInstance: claimSingleInstance, gameEnded: gameEnded,
     flushSave: flushSave, keepPlayerFiles: keepPlayerFiles,
-    userLocale: userLocale, chosenLanguage: chosenLanguage, useLanguage: useLanguage, tr: tr,
+    userLocale: KXS_PAGE.userLocale, chosenLanguage: KXS_PAGE.chosenLanguage, useLanguage: useLanguage, tr: tr,
   };
 })();
 
@@ -866,7 +864,7 @@ if (KXS.start()) {
     const m = /\((\d+(?:\.\d+)?)\/(\d+)\)/.exec(text || '');
     if (m) { KXS.setProgress(Number(m[1]), Number(m[2])); KXS.setStatus(KXS.words.downloading); } else KXS.setStatus('');
   };
-  Module.onAbort = (what) => KXS.fail(KXS.words.stopped + what);
+  Module.onAbort = (what) => KXS.fail(KXS.tr(KXS.words.stopped) + what);
   Module.print = (text) => console.log(text);
   Module.printErr = (text) => console.warn(text);
 } else {

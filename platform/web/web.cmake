@@ -35,9 +35,18 @@ target_link_options(kxs-web PRIVATE
   --preload-file ${KXS_WEB_GAME_TREE}@/pkg
   --exclude-file *.sav)
 set(KXS_ICON_SVG ${CMAKE_SOURCE_DIR}/assets/icons/kxs.svg)
+# The page's own texts in every catalogue's language (kxs-words.js),
+# written by Node.js, which emcc runs on anyway.
+find_program(KXS_NODE NAMES node nodejs REQUIRED)
+set(KXS_PAGE_CATALOGUES "")
+foreach(lang ${KXS_LANGUAGES})
+  list(APPEND KXS_PAGE_CATALOGUES ${CMAKE_SOURCE_DIR}/po/${lang}.po)
+endforeach()
 set_property(TARGET kxs-web APPEND PROPERTY LINK_DEPENDS ${KXS_WEB_PAGE}/page.js ${KXS_WEB_PAGE}/index.html
-  ${KXS_WEB_PAGE}/kxs.css ${KXS_WEB_PAGE}/kxs.webmanifest ${KXS_WEB_PAGE}/service_worker.js ${KXS_ICON_SVG})
-# The page, the app's manifest and its icons from the game's own drawing
+  ${KXS_WEB_PAGE}/kxs.css ${KXS_WEB_PAGE}/kxs.webmanifest ${KXS_WEB_PAGE}/service_worker.js ${KXS_ICON_SVG}
+  ${KXS_WEB_PAGE}/page_words.js ${KXS_WEB_PAGE}/make_page_words.js ${CMAKE_SOURCE_DIR}/po/kxs.pot
+  ${KXS_PAGE_CATALOGUES})
+# The page, its texts, the app's manifest and its icons from the game's own drawing
 # (the maskable one with the room round it that a launcher may cut away),
 # then the service worker, last: its version is a hash of all of them.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
@@ -45,6 +54,8 @@ find_program(IMAGEMAGICK_CONVERT convert REQUIRED)
 add_custom_command(TARGET kxs-web POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${KXS_WEB_PAGE}/index.html ${KXS_WEB_PAGE}/kxs.css ${KXS_WEB_PAGE}/kxs.webmanifest
           ${KXS_SITE}/
+  COMMAND ${KXS_NODE} ${KXS_WEB_PAGE}/make_page_words.js ${KXS_SITE}/kxs-words.js ${KXS_WEB_PAGE}/page_words.js
+          ${CMAKE_SOURCE_DIR}/po/kxs.pot ${KXS_PAGE_CATALOGUES}
   COMMAND ${RSVG_CONVERT} -w 192 -h 192 ${KXS_ICON_SVG} -o ${KXS_SITE}/icon-192.png
   COMMAND ${RSVG_CONVERT} -w 512 -h 512 ${KXS_ICON_SVG} -o ${KXS_SITE}/icon-512.png
   COMMAND ${RSVG_CONVERT} -w 400 -h 400 ${KXS_ICON_SVG} -o ${CMAKE_BINARY_DIR}/icon-maskable-inner.png

@@ -42,4 +42,4 @@ grep -q '"presidentName": "홍길동", "name": "길동소프트"' "$work/web.dum
   { echo "FAILED: the stored save does not hold the names typed" >&2; exit 1; }
 echo "the web build plays, saves to IndexedDB and loads as the headless build does"
 
-NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_language.js" "$site"
+NODE_PATH="$here/node_modules" timeout 300 node "$here/browser_language.js" "$site" "$work"
