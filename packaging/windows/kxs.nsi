@@ -12,6 +12,7 @@ RequestExecutionLevel admin
 !include MUI2.nsh
 !include FileFunc.nsh
 !include x64.nsh
+!include "${STAGE}\payload.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\KXS"
 
@@ -50,8 +51,8 @@ LangString DesktopSection ${LANG_KOREAN} "바탕 화면 바로 가기"
 Section "$(GameSection)" SecGame
   SectionIn RO
   SetOutPath "$INSTDIR"
-  ; A new version replaces the old files: none of the player's are here.
-  RMDir /r "$INSTDIR"
+  ; A new version replaces the old one's files; none of the player's are here.
+  !insertmacro RemovePayload
   File /r "${STAGE}\KXS\*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\KXS.lnk" "$INSTDIR\kxs.exe"
@@ -93,6 +94,8 @@ FunctionEnd
 Section "Uninstall"
   Delete "$SMPROGRAMS\KXS.lnk"
   Delete "$DESKTOP\KXS.lnk"
-  RMDir /r "$INSTDIR"
+  !insertmacro RemovePayload
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

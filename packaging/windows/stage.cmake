@@ -16,3 +16,17 @@ file(READ ${README} text)
 string(REPLACE "\n" "\r\n" text "${text}")
 string(ASCII 239 187 191 bom)
 file(WRITE ${out}/README.txt "${bom}${text}")
+
+# What the installer puts in its folder, for it and its uninstaller to
+# remove again: only these, never the whole folder, which the player may
+# have chosen to be one holding other things.
+file(GLOB entries RELATIVE ${out} ${out}/*)
+set(remove "")
+foreach(entry ${entries})
+  if(IS_DIRECTORY ${out}/${entry})
+    string(APPEND remove "  RMDir /r \"$INSTDIR\\${entry}\"\n")
+  else()
+    string(APPEND remove "  Delete \"$INSTDIR\\${entry}\"\n")
+  endif()
+endforeach()
+file(WRITE ${STAGE}/payload.nsh "!macro RemovePayload\n${remove}!macroend\n")
