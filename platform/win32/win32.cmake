@@ -18,7 +18,15 @@ kxs_add_backend(headless ZLIB::ZLIB)
 # The game's own backend on the Win32 API (platform/win32/).
 kxs_add_backend(win32 gdi32 user32 winmm)
 
+# kxs.exe's resources go through windres, which knows none of the
+# compiler's warning options: those are the C++ sources' only.
+enable_language(RC)
+get_directory_property(options COMPILE_OPTIONS)
+list(TRANSFORM options REPLACE "^(.+)$" "$<$<COMPILE_LANGUAGE:CXX>:\\1>")
+set_directory_properties(PROPERTIES COMPILE_OPTIONS "${options}")
 add_subdirectory(tools)
+# Its zip and installer.
+add_subdirectory(packaging/windows)
 
 # The unit tests on GoogleTest built from Debian's sources with this compiler.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)

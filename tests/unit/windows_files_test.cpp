@@ -45,11 +45,17 @@ TEST(WindowsPlaces, PortableBesideTheProgramInstalledInAppData) {
   EXPECT_EQ(places.playerRoot, "");  // the tree's own cur\kxs.sav
   EXPECT_EQ(places.iniPath, tree + "\\kxs.ini");
 
-  env.programDirWritable = false;
-  ASSERT_TRUE(FindPlaces(PortOptions{}, env, &places, &error)) << error;
-  EXPECT_EQ(places.dataRoot, tree);
-  EXPECT_EQ(places.playerRoot, env.appData + "\\KXS");
-  EXPECT_EQ(places.iniPath, env.appData + "\\KXS\\kxs.ini");
+  // Read-only, or installed (its uninstaller would delete a save kept
+  // there, and an administrator can write to Program Files).
+  for (const bool writable : {false, true}) {
+    env.programDirWritable = writable;
+    env.programDirInstalled = writable;
+    ASSERT_TRUE(FindPlaces(PortOptions{}, env, &places, &error)) << error;
+    EXPECT_EQ(places.dataRoot, tree);
+    EXPECT_EQ(places.playerRoot, env.appData + "\\KXS");
+    EXPECT_EQ(places.iniPath, env.appData + "\\KXS\\kxs.ini");
+  }
+  env.programDirInstalled = false;
 
   // No tree anywhere: the message names where it looked.
   env.programDir = env.workingDir;

@@ -59,3 +59,4 @@ for script in "$top"/tests/scenarios/*.replay; do
 done
 echo "$((count - failed)) of $count scenarios passed under Wine"
 [ "$failed" -eq 0 ]
+"$here/installer_test.sh" "$win" "$native"

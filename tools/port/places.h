@@ -12,10 +12,14 @@ struct PortEnvironment {
   std::string workingDir;  // absolute
   std::string programDir;  // the folder of the running executable, absolute
   std::string home, xdgDataHome, xdgConfigHome;
-  // Windows: %APPDATA% (absolute, UTF-8) and whether the program's folder
-  // takes new files (a portable game) or not (an installed one).
+  // Windows: %APPDATA% (absolute, UTF-8), whether the program's folder
+  // takes new files, and whether the installer put it there (its
+  // uninstaller is beside the program). Only a writable folder the
+  // installer did not make plays portable: an uninstall removes the
+  // installed folder, which an administrator can write to.
   std::string appData;
   bool programDirWritable = false;
+  bool programDirInstalled = false;
 };
 
 struct PortPlaces {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The places of the Windows game. kxs.exe is found beside its data tree: an
 // unzipped game (its folder writable) keeps kxs.ini and the save beside it,
-// an installed one (under Program Files, not writable) in %APPDATA%\KXS.
+// an installed one (under Program Files, not writable, or holding the
+// installer's uninstall.exe) in %APPDATA%\KXS.
 #ifdef _WIN32
 #include <shlobj.h>
 #include <windows.h>
@@ -34,14 +35,16 @@ std::string FullPath(const std::string& path) {
   return count == 0 || count >= MAX_PATH ? path : Utf8Path(full);
 }
 
-}  // namespace
-
-bool IsDataTree(const std::string& dir) {
-  const std::wstring path = WidePath((dir + "/data/han.fnt").c_str());
-  if (path.empty()) return false;
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+bool IsFile(const std::string& path) {
+  const std::wstring wide = WidePath(path.c_str());
+  if (wide.empty()) return false;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
+
+}  // namespace
+
+bool IsDataTree(const std::string& dir) { return IsFile(dir + "/data/han.fnt"); }
 
 PortEnvironment CurrentEnvironment() {
   PortEnvironment env;
@@ -53,6 +56,7 @@ PortEnvironment CurrentEnvironment() {
   if (SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming) == S_OK) env.appData = Utf8Path(roaming);
   CoTaskMemFree(roaming);
   env.programDirWritable = !env.programDir.empty() && FolderWritable(env.programDir);
+  env.programDirInstalled = !env.programDir.empty() && IsFile(env.programDir + "\\uninstall.exe");
   return env;
 }
 
@@ -68,7 +72,7 @@ bool FindPlaces(const PortOptions& options, const PortEnvironment& env, PortPlac
     tree = FullPath(options.dataDir);
   } else if (!env.programDir.empty() && IsDataTree(env.programDir)) {
     tree = env.programDir;
-    portable = env.programDirWritable;
+    portable = env.programDirWritable && !env.programDirInstalled;
   } else if (IsDataTree(env.workingDir)) {
     tree = env.workingDir;
   } else {
