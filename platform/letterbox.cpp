@@ -52,3 +52,12 @@ bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeigh
   *y = Clamp(int(ly < -1 ? -1 : ly > logicalHeight ? logicalHeight : ly), 0, logicalHeight - 1);
   return inside;
 }
+
+int LargestWindowScale(int usableWidth, int usableHeight, int logicalWidth, int logicalHeight, int limit) {
+  int scale = 1;
+  while (scale < limit && long(logicalWidth) * (scale + 1) <= long(usableWidth) * 9 / 10 &&
+         long(logicalHeight) * (scale + 1) <= long(usableHeight) * 9 / 10) {
+    ++scale;
+  }
+  return scale;
+}

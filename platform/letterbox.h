@@ -19,3 +19,7 @@ Letterbox FillPicture(int outputWidth, int outputHeight, int logicalWidth, int l
 // A drawable pixel to a logical pixel. False when the point lies on the bars
 // (or outside); the result is then clamped to the picture.
 bool LetterboxToLogical(const Letterbox& box, int logicalWidth, int logicalHeight, int px, int py, int* x, int* y);
+
+// The largest whole scale of the picture, up to limit, whose window leaves
+// a tenth of the desktop's usable area free each way; at least 1.
+int LargestWindowScale(int usableWidth, int usableHeight, int logicalWidth, int logicalHeight, int limit);

@@ -2,50 +2,73 @@
 // kxs.exe: the game on Windows. A data tree beside the program plays from
 // there (portable, or saving in %APPDATA%\KXS when the folder is read-only);
 // without one a message box names every place looked in.
+// The shell header needs the Windows types first.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
-#include <cstdio>
 #include <string>
+#include <vector>
 
-#include "app/app.h"
-#include "platform/files.h"
-#include "tools/port/options.h"
-#include "tools/port/places.h"
+#include "tools/desktop_start.h"
 
 namespace {
 
-// A -mwindows program has no console: what it must say goes into a box.
-int Tell(const std::string& utf8, UINT icon) {
+std::wstring Wide(const std::string& utf8) {
   const int needed = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
   std::wstring wide(size_t(needed > 0 ? needed : 1), L'\0');
   if (needed > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), needed);
+  wide.resize(wcslen(wide.c_str()));
+  return wide;
+}
+
+std::string Utf8(const wchar_t* wide) {
+  const int needed = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(size_t(needed > 0 ? needed : 1), '\0');
+  if (needed > 0) WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), needed, nullptr, nullptr);
+  utf8.resize(needed > 0 ? size_t(needed - 1) : 0);
+  return utf8;
+}
+
+// Started from a console, --help and --version answer there; otherwise (and
+// for every complaint, which a player must see) in a box, since a GUI
+// program has no console of its own.
+void Tell(DesktopSaying kind, const std::string& text) {
+  const std::wstring wide = Wide(text);
+  if (kind == SayAnswer && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    DWORD written = 0;
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (!WriteConsoleW(out, wide.c_str(), DWORD(wide.size()), &written, nullptr)) {
+      WriteFile(out, text.data(), DWORD(text.size()), &written, nullptr);  // a file or a pipe: UTF-8
+    }
+    FreeConsole();
+    return;
+  }
+  const UINT icon = kind == SayError ? MB_ICONSTOP : kind == SayWarning ? MB_ICONWARNING : MB_ICONINFORMATION;
   MessageBoxW(nullptr, wide.c_str(), L"KXS", MB_OK | icon);
-  return 0;
+}
+
+// The command line as UTF-8: the C runtime's argv is in the ANSI code page,
+// which cannot hold every folder name.
+std::vector<std::string> Arguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 0; wide && i < count; ++i) arguments.push_back(Utf8(wide[i]));
+  if (wide) LocalFree(wide);
+  if (arguments.empty()) arguments.push_back("kxs");
+  return arguments;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  PortOptions options;
-  std::string message;
-  switch (ParsePortOptions(argc, argv, &options, &message)) {
-    case ParseDone:
-      Tell(message, MB_ICONINFORMATION);
-      return 0;
-    case ParseUsageError:
-      Tell(message + "\n" + PortUsage(), MB_ICONSTOP);
-      return 2;
-    case ParseRun:
-      break;
-  }
-  PortPlaces places;
-  if (!FindPlaces(options, CurrentEnvironment(), &places, &message)) {
-    Tell(message, MB_ICONSTOP);
-    return 1;
-  }
-  if (!places.playerRoot.empty() && !MakeFolders(places.playerRoot)) {
-    Tell("KXS cannot make " + places.playerRoot + "; the game cannot be saved", MB_ICONWARNING);
-  }
-  PlatformSetFileRoots(places.dataRoot.c_str(), places.playerRoot.c_str());
-  return GameMain();
+int main(int, char**) {
+  const std::vector<std::string> arguments = Arguments();
+  std::vector<const char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+  DesktopStart start;
+  const int status = PrepareDesktopStart(int(argv.size()), argv.data(), Tell, &start);
+  if (status >= 0) return status;
+  return PlayDesktopGame(start);
 }

@@ -7,9 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/display_options.h"
 #include "platform/event_queue.h"
+#include "platform/letterbox.h"
 #include "platform/palette_expand.h"
-#include "platform/sdl/display_options.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;
@@ -36,19 +37,14 @@ static bool LutStale = true;
 static Uint64 NextFlipDue;
 static DisplayOptions Options;
 
-void sdl_backend::SetDisplayOptions(const DisplayOptions& options) { Options = options; }
+void PlatformSetDisplayOptions(const DisplayOptions& options) { Options = options; }
 
 // The largest whole scale of the picture whose window leaves room on the
 // desktop, capped by limit.
 static int LargestWindowScale(int displayIndex, int limit) {
   SDL_Rect usable{0, 0, 0, 0};
-  int scale = 1;
-  if (SDL_GetDisplayUsableBounds(displayIndex, &usable) == 0) {
-    while (scale < limit && Width * (scale + 1) <= usable.w * 9 / 10 && Height * (scale + 1) <= usable.h * 9 / 10) {
-      ++scale;
-    }
-  }
-  return scale;
+  if (SDL_GetDisplayUsableBounds(displayIndex, &usable) != 0) return 1;
+  return LargestWindowScale(usable.w, usable.h, Width, Height, limit);
 }
 
 SdlTarget* sdl_backend::GameTarget() { return Open ? &Game : nullptr; }

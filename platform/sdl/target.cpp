@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/letterbox.h"
-#include "platform/sdl/display_options.h"
+#include "platform/sdl/display_check.h"
 #include "platform/sdl/sdl_internal.h"
 
 using namespace sdl_backend;

@@ -21,7 +21,9 @@ int PlatformMessageBox(const char* text, const char* caption, int style) {
   const std::wstring wideCaption = WideOfWansung(title.data(), title.size());
   UINT flags = (box.yesNo ? MB_YESNO : MB_OK) | MB_TASKMODAL | MB_SETFOREGROUND;
   if (box.stopIcon) flags |= MB_ICONSTOP;
+  BeginModal();
   const int answer = MessageBoxW(GameWindow(), wideText.c_str(), wideCaption.c_str(), flags);
+  EndModal();
   switch (answer) {
     case IDOK:
       return AnswerOk;

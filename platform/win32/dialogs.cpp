@@ -57,7 +57,8 @@ WORD ControlClass(DialogControlKind kind) {
   return DialogIsButton(kind) ? ButtonClass : StaticClass;
 }
 
-// Texts are set after creation (they are Wansung); the template carries none.
+// Every control's first text goes into the template: a static without an
+// id cannot be reached once it is made.
 std::vector<WORD> BuildTemplate(const DialogTemplate* t) {
   std::vector<WORD> out;
   DWORD style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
@@ -86,7 +87,8 @@ std::vector<WORD> BuildTemplate(const DialogTemplate* t) {
     PutWord(&out, WORD(control.id));  // -1 becomes 0xFFFF, the system's "no id"
     PutWord(&out, 0xFFFF);
     PutWord(&out, ControlClass(control.kind));
-    PutWord(&out, 0);  // no text
+    const std::string held = DialogHeldText(control, control.text ? control.text : "");
+    PutString(&out, WideOfWansung(held.data(), held.size()).c_str());
     PutWord(&out, 0);  // no creation data
   }
   return out;
@@ -117,7 +119,6 @@ void Initialise(DialogWindow* dialog) {
     if (control.kind == DialogEdit) {
       SendDlgItemMessageW(dialog->window, control.id, EM_LIMITTEXT, WPARAM(FieldByteLimit(control.maxBytes)), 0);
     }
-    if (control.id != -1 && control.text) PlatformSetDialogText(dialog, control.id, control.text);
   }
   dialog->procedure(dialog, DialogInit, 0);
   const int focus = DialogInitialFocus(t);
@@ -156,9 +157,11 @@ int PlatformRunDialog(const DialogTemplate* dialogTemplate, DialogProcedure proc
   if (!DialogTemplateRuns(dialogTemplate, procedure)) return -1;
   const std::vector<WORD> memory = BuildTemplate(dialogTemplate);
   DialogWindow dialog{nullptr, dialogTemplate, procedure, false};
+  BeginModal();
   const INT_PTR result =
       DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(memory.data()), GameWindow(),
                               DialogMessages, reinterpret_cast<LPARAM>(&dialog));
+  EndModal();
   return int(result);
 }
 

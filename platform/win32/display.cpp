@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The game window: the 8-bit back buffer expanded through the palette into
 // a DIB section, painted with StretchDIBits at the largest whole scale that
-// fits (the shared letterbox rules), black bars around it. A flip repaints
-// only a frame that changed, then waits for the next 60 Hz tick.
+// fits (the shared letterbox rules), black bars around it; scale=fit fills
+// the height, smoothed. Full screen is a borderless window over the whole
+// monitor (the display's mode is never changed); Alt+Enter switches. A flip
+// repaints only a frame that changed, then waits for the next 60 Hz tick.
 // The multimedia header needs the Windows types first.
 // clang-format off
 #include <windows.h>
@@ -12,6 +14,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/display_options.h"
 #include "platform/event_queue.h"
 #include "platform/letterbox.h"
 #include "platform/palette_expand.h"
@@ -37,11 +40,46 @@ BITMAPINFO DibInfo;
 HANDLE PaceTimer;
 LARGE_INTEGER NextTick;
 const char* LastError = "";
+DisplayOptions Options;
+bool Fullscreen;
+const DWORD WindowStyle = WS_OVERLAPPEDWINDOW, FullscreenStyle = WS_POPUP;
 
 Letterbox CurrentLetterbox() {
   RECT client{};
   GetClientRect(Window, &client);
-  return FitPicture(client.right, client.bottom, Width, Height);
+  return Options.fitScale ? FillPicture(client.right, client.bottom, Width, Height)
+                          : FitPicture(client.right, client.bottom, Width, Height);
+}
+
+MONITORINFO MonitorOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  return monitor;
+}
+
+// Full screen: the whole monitor, no frame, above the task bar.
+void CoverMonitor() {
+  const RECT area = MonitorOf(Window).rcMonitor;
+  SetWindowLongPtrW(Window, GWL_STYLE, LONG_PTR(FullscreenStyle | WS_VISIBLE));
+  SetWindowPos(Window, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+}
+
+// A window of the picture at the scale asked for, or the largest that
+// leaves room on the desktop, centred in the monitor's work area.
+void FrameWindow() {
+  const RECT work = MonitorOf(Window).rcWork;
+  const int scale = Options.windowScale > 0
+                        ? Options.windowScale
+                        : LargestWindowScale(work.right - work.left, work.bottom - work.top, Width, Height, 8);
+  RECT frame{0, 0, Width * scale, Height * scale};
+  AdjustWindowRect(&frame, WindowStyle, FALSE);
+  const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+  const int x = work.left + ((work.right - work.left) - w) / 2, y = work.top + ((work.bottom - work.top) - h) / 2;
+  SetWindowLongPtrW(Window, GWL_STYLE, LONG_PTR(WindowStyle | WS_VISIBLE));
+  SetWindowPos(Window, HWND_TOP, x > work.left ? x : work.left, y > work.top ? y : work.top, w, h,
+               SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
 void Paint(HWND window) {
@@ -49,7 +87,7 @@ void Paint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   RECT client{};
   GetClientRect(window, &client);
-  const Letterbox box = FitPicture(client.right, client.bottom, Width, Height);
+  const Letterbox box = CurrentLetterbox();
   HBRUSH black = HBRUSH(GetStockObject(BLACK_BRUSH));
   const RECT bars[4] = {{0, 0, client.right, box.y},
                         {0, box.y + box.height, client.right, client.bottom},
@@ -59,7 +97,10 @@ void Paint(HWND window) {
     if (bar.right > bar.left && bar.bottom > bar.top) FillRect(dc, &bar, black);
   }
   if (DibPixels) {
-    SetStretchBltMode(dc, box.scale > 0 ? COLORONCOLOR : HALFTONE);
+    // Whole pixels stay sharp; any other size is smoothed.
+    const bool whole = box.width % Width == 0 && box.height % Height == 0;
+    SetStretchBltMode(dc, whole ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     StretchDIBits(dc, box.x, box.y, box.width, box.height, 0, 0, Width, Height, DibPixels, &DibInfo, DIB_RGB_COLORS,
                   SRCCOPY);
   }
@@ -90,6 +131,20 @@ bool Fail(const char* reason) {
 }  // namespace
 
 HWND win32_backend::GameWindow() { return Window; }
+
+void PlatformSetDisplayOptions(const DisplayOptions& options) { Options = options; }
+
+void win32_backend::ToggleFullscreen() {
+  if (!Window) return;
+  Fullscreen = !Fullscreen;
+  if (Fullscreen) {
+    CoverMonitor();
+  } else {
+    FrameWindow();
+  }
+  InvalidateRect(Window, nullptr, FALSE);
+  if (Options.fullscreenChanged) Options.fullscreenChanged(Fullscreen);
+}
 
 bool win32_backend::WindowToGame(int px, int py, int* x, int* y) {
   if (!Window) return false;
@@ -136,12 +191,14 @@ bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
   Height = height;
   BackBuffer.assign(size_t(width) * size_t(height), 0);
   Presented.clear();
-  const DWORD style = WS_OVERLAPPEDWINDOW;
+  // Made at the picture's size, then given its place: the window or the
+  // whole monitor it opened on.
   RECT frame{0, 0, width, height};
-  AdjustWindowRect(&frame, style, FALSE);
-  Window = CreateWindowExW(0, ClassName, L"KXS", style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+  AdjustWindowRect(&frame, WindowStyle, FALSE);
+  Window = CreateWindowExW(0, ClassName, L"KXS", WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                            frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
   if (!Window) return Fail("cannot create the game window");
+  Fullscreen = Options.fullscreen;
   DibInfo = BITMAPINFO{};
   DibInfo.bmiHeader.biSize = sizeof DibInfo.bmiHeader;
   DibInfo.bmiHeader.biWidth = width;
@@ -157,7 +214,11 @@ bool PlatformOpenDisplay(int width, int height, int bitsPerPixel) {
   timeBeginPeriod(1);
   PaceTimer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
   NextTick.QuadPart = 0;
-  ShowWindow(Window, SW_SHOWNORMAL);
+  if (Fullscreen) {
+    CoverMonitor();
+  } else {
+    FrameWindow();
+  }
   UpdateWindow(Window);
   QueueInitialActivation();
   return true;

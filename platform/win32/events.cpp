@@ -13,11 +13,13 @@ namespace {
 
 bool Quit;
 bool LastPointingTouch;
+int ModalDepth;
 
 // Windows marks the mouse messages it makes from a finger or a pen.
 bool FromTouch() { return (GetMessageExtraInfo() & 0xFFFFFF00) == 0xFF515700; }
 
 void Pointer(PlatformEventType type, LPARAM lParam) {
+  if (ModalDepth > 0 && type == PlatformEventLeftButtonUp) return;
   LastPointingTouch = FromTouch();
   int x = 0, y = 0;
   WindowToGame(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), &x, &y);
@@ -33,6 +35,17 @@ void Key(WPARAM key) {
 
 }  // namespace
 
+void win32_backend::BeginModal() { ++ModalDepth; }
+
+void win32_backend::EndModal() {
+  MSG message;
+  HWND window = GameWindow();
+  while (window && PeekMessageW(&message, window, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+  if (ModalDepth > 0) --ModalDepth;
+  ForgetPointerPlace();  // the game learns where the pointer went meanwhile
+}
+
 LRESULT CALLBACK win32_backend::GameWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (DisplayMessage(window, message, wParam, lParam, &result)) return result;
@@ -47,11 +60,19 @@ LRESULT CALLBACK win32_backend::GameWindowProcedure(HWND window, UINT message, W
       Key(wParam);
       return 0;
     case WM_SYSKEYDOWN:
-      // F10 arrives as a system key; Alt's combinations stay the system's.
+      // F10 arrives as a system key; Alt+Enter switches the display; Alt's
+      // other combinations stay the system's.
       if (wParam == VK_F10) {
         Key(wParam);
         return 0;
       }
+      if (wParam == VK_RETURN && (lParam & (1 << 29))) {
+        if (!(lParam & (1 << 30))) ToggleFullscreen();  // not again while the key is held
+        return 0;
+      }
+      break;
+    case WM_SYSCHAR:
+      if (wParam == VK_RETURN) return 0;  // no beep for Alt+Enter
       break;
     case WM_ACTIVATEAPP:
       QueueActivation(wParam != FALSE);

@@ -45,3 +45,7 @@ target_link_libraries(kxs-unit PRIVATE kxs_port kxs_replay gtest gtest_main)
 kxs_program(kxs-unit headless)
 target_compile_definitions(kxs-unit PRIVATE KXS_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                                             KXS_GAME_TREE="${KXS_GAME_TREE}")
+
+# The real game's test under Wine puts Hangul into the name dialog with this.
+add_executable(kxs-set-field ${CMAKE_SOURCE_DIR}/tests/wine/set_dialog_field.cpp)
+target_link_libraries(kxs-set-field PRIVATE user32 shell32)

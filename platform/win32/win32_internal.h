@@ -23,6 +23,12 @@ LRESULT CALLBACK GameWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 // The display's share of the window procedure (painting, resizing); true
 // when it handled the message.
 bool DisplayMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+// While a box or dialog of the system stands over the game, the clicks that
+// answer it are its own: none reaches the game, then or after it closes.
+void BeginModal();
+void EndModal();
+// Alt+Enter: between a window and the whole monitor.
+void ToggleFullscreen();
 // Client pixel to game pixel; false on the bars.
 bool WindowToGame(int px, int py, int* x, int* y);
 

@@ -6,6 +6,24 @@
 
 namespace {
 
+#ifdef _WIN32
+const char* const Usage =
+    "usage: kxs [--data DIR] [--window | --fullscreen] [--scale N] [--lang CODE]\n"
+    "           [--version] [--help]\n"
+    "  --data DIR     read the data tree from DIR (the save then goes to\n"
+    "                 the KXS folder in AppData\\Roaming)\n"
+    "  --window       play in a window\n"
+    "  --fullscreen   play on the whole screen (the default)\n"
+    "  --scale N      a window of 640x480 times N (1 to 8); implies --window\n"
+    "                 unless --fullscreen is given\n"
+    "  --lang CODE    play in Korean (ko) or English (en) from now on; without\n"
+    "                 a choice, English when Windows speaks English\n"
+    "  --version      show the version and exit\n"
+    "  --help         show this help and exit\n"
+    "Alt+Enter switches between window and full screen; the choice is kept in\n"
+    "kxs.ini beside the save, as is the language (language=);\n"
+    "scale=integer or scale=fit there sets the scaling.\n";
+#else
 const char* const Usage =
     "usage: kxs [--data DIR] [--window | --fullscreen] [--scale N] [--lang CODE]\n"
     "           [--version] [--help]\n"
@@ -22,6 +40,7 @@ const char* const Usage =
     "Alt+Enter switches between window and full screen; the choice is kept in\n"
     "$XDG_CONFIG_HOME/kxs/kxs.ini, as is the language (language=);\n"
     "scale=integer or scale=fit there sets the scaling.\n";
+#endif
 
 bool ParseScale(const char* text, int* scale) {
   char* end = nullptr;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // How the desktop game's window looks, set by its main before start-up.
-// Free of SDL, so that the main need not include it.
+// The desktop backends (SDL, Win32) honour it; the others have no window to
+// choose.
 #pragma once
-
-namespace sdl_backend {
 
 struct DisplayOptions {
   bool fullscreen = true;
@@ -16,10 +15,4 @@ struct DisplayOptions {
   void (*fullscreenChanged)(bool fullscreen) = nullptr;
 };
 
-void SetDisplayOptions(const DisplayOptions& options);
-
-// Brings the video system up as the game would; false with the reason
-// (every display tried) in *message when there is no display to show it on.
-bool CheckDisplay(const char** message);
-
-}  // namespace sdl_backend
+void PlatformSetDisplayOptions(const DisplayOptions& options);
