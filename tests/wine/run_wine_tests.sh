@@ -4,7 +4,8 @@
 # The Windows build under Wine: the unit tests, then every replay scenario
 # played by kxs-replay.exe, whose log must equal the scenario's (Wine's
 # line ends made Unix ones) and whose save must equal the one the Linux
-# kxs-replay writes from the same script. Wine runs in a prefix of its own
+# kxs-replay writes from the same script; then kxs.exe itself played in a
+# private X server, and the installer. Wine runs in a prefix of its own
 # under BUILD_WIN, made once.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -59,4 +60,6 @@ for script in "$top"/tests/scenarios/*.replay; do
 done
 echo "$((count - failed)) of $count scenarios passed under Wine"
 [ "$failed" -eq 0 ]
+echo "== kxs.exe played under Wine and Xvfb"
+"$here/game_window.sh" "$win" "$native"
 "$here/installer_test.sh" "$win" "$native"
