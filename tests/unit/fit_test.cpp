@@ -309,3 +309,23 @@ TEST_F(FitTest, EveryTranslationOfTheCodeIsWansung) {
     }
   }
 }
+
+// Any text may be a box's: wrapped to the box's width in its font, none
+// reaches the most lines a box shows, where the rest would be cut.
+TEST_F(FitTest, EveryTranslationWrapsWithinABox) {
+  fit::TrueTypeWidths font;
+  if (!font.Load(DialogFontFile)) GTEST_SKIP() << DialogFontFile << " is missing (Debian package fonts-nanum)";
+  const BoxTextWidth width = [](const char* utf8, void* context) {
+    std::string bad;
+    const int pixels = static_cast<const fit::TrueTypeWidths*>(context)->Pixels(utf8, BoxFontPixels, &bad);
+    return pixels < 0 ? 0 : pixels + MeasureSlack;
+  };
+  for (int c = 0; c < CatalogueCount; ++c) {
+    const CatalogueTable& table = *Catalogues[c];
+    for (size_t i = 0; i < table.count; ++i) {
+      const char* text = table.entries[i].text;
+      EXPECT_LT(BoxLinesUtf8(text, MaxBoxLineWidth, width, &font).size(), size_t(MaxBoxLines))
+          << table.language << ": \"" << text << "\" is too long for a box";
+    }
+  }
+}
