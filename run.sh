@@ -4,7 +4,7 @@
 # is missing (apt-get, through sudo when not root) and builds.
 #   ./run.sh play    build, make the data tree, start the game
 #   ./run.sh test    build, make the data tree, run the whole test suite
-#                    (KXS_FUZZ_SECONDS sets each fuzz target's time, default 30)
+#                    (KXS_FUZZ_SECONDS sets each fuzz target's time, default 20)
 #   ./run.sh test native   ... without the web build and its browser test
 #   ./run.sh bench   build and run the benchmarks
 #   ./run.sh web     build the browser version into build-web/site/
@@ -135,8 +135,8 @@ case "${1:-}" in
     build build-asan -DKXS_SANITIZE=ON -DKXS_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir "$top/build-asan" --output-on-failure -j "$jobs" -LE "smoke|source"
-    echo "== Every fuzz target for ${KXS_FUZZ_SECONDS:-30} s (libFuzzer, both sanitizers)"
-    "$top/tests/fuzz/run_fuzzers.sh" "$top/build-fuzz" "${KXS_FUZZ_SECONDS:-30}" "$top/build/game"
+    echo "== Every fuzz target for ${KXS_FUZZ_SECONDS:-20} s (libFuzzer, both sanitizers)"
+    "$top/tests/fuzz/run_fuzzers.sh" "$top/build-fuzz" "${KXS_FUZZ_SECONDS:-20}" "$top/build/game"
     ;;
   bench)
     install_missing
