@@ -11,31 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/wide_path.h"
 #include "tools/desktop_start.h"
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-  const int needed = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring wide(size_t(needed > 0 ? needed : 1), L'\0');
-  if (needed > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), needed);
-  wide.resize(wcslen(wide.c_str()));
-  return wide;
-}
-
-std::string Utf8(const wchar_t* wide) {
-  const int needed = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size_t(needed > 0 ? needed : 1), '\0');
-  if (needed > 0) WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), needed, nullptr, nullptr);
-  utf8.resize(needed > 0 ? size_t(needed - 1) : 0);
-  return utf8;
-}
 
 // Started from a console, --help and --version answer there; otherwise (and
 // for every complaint, which a player must see) in a box, since a GUI
 // program has no console of its own.
 void Tell(DesktopSaying kind, const std::string& text) {
-  const std::wstring wide = Wide(text);
+  const std::wstring wide = WidePath(text.c_str());
   if (kind == SayAnswer && AttachConsole(ATTACH_PARENT_PROCESS)) {
     DWORD written = 0;
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -55,7 +40,7 @@ std::vector<std::string> Arguments() {
   std::vector<std::string> arguments;
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  for (int i = 0; wide && i < count; ++i) arguments.push_back(Utf8(wide[i]));
+  for (int i = 0; wide && i < count; ++i) arguments.push_back(Utf8Path(wide[i]));
   if (wide) LocalFree(wide);
   if (arguments.empty()) arguments.push_back("kxs");
   return arguments;

@@ -39,18 +39,6 @@ cp "$WORK/headless/tree/cur/kxs.sav" "$WORK/idle.sav" || smoke_fail "the headles
 smoke_headless "$here/office_job.replay"
 cp "$WORK/headless/tree/cur/kxs.sav" "$WORK/job.sav" || smoke_fail "the headless build saved no game"
 
-# CPU ticks (user + system) of a process so far.
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-share() {  # share NAME SECONDS: the game's share of one core
-  local before after hz
-  hz=$(getconf CLK_TCK)
-  before=$(ticks "$GAME_PID")
-  sleep "$2"
-  after=$(ticks "$GAME_PID")
-  awk -v n="$1" -v t=$((after - before)) -v hz="$hz" -v s="$2" \
-    'BEGIN { printf "%s: %.1f %% of one core (%d ticks in %d s)\n", n, 100 * t / hz / s, t, s }'
-}
-
 # office NAME BUILD SAVE: the build's game in a copy of its own data tree
 # holding SAVE, loaded through the main menu, measured on the office.
 office() {
@@ -72,7 +60,7 @@ office() {
   sleep 1
   kill -0 "$GAME_PID" 2>/dev/null || { smoke_log "$name.err"; smoke_fail "the game ended"; }
   smoke_shot "$name"
-  share "$name: $build" 10
+  smoke_share "$name: $build" 10 "$GAME_PID"
   kill "$GAME_PID"
   wait "$GAME_PID" 2>/dev/null
 }

@@ -19,17 +19,6 @@ trap 'wineserver -k 2>/dev/null; smoke_cleanup' EXIT
 
 smoke_headless "$here/../wine/game_window.replay"
 
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
-share() {  # share NAME SECONDS PID...: the processes' share of one core
-  local name=$1 seconds=$2 before=0 after=0 pid hz
-  shift 2
-  hz=$(getconf CLK_TCK)
-  for pid in "$@"; do before=$((before + $(ticks "$pid"))); done
-  sleep "$seconds"
-  for pid in "$@"; do after=$((after + $(ticks "$pid"))); done
-  awk -v n="$name" -v t=$((after - before)) -v hz="$hz" -v s="$seconds" \
-    'BEGIN { printf "%s: %.1f %% of one core (%d ticks in %d s)\n", n, 100 * t / hz / s, t, s }'
-}
 to_menu() {  # the main menu, the pointer off its rows: a still screen
   smoke_window KXS 60 >/dev/null || smoke_fail "no window titled KXS"
   sleep 1.5
@@ -44,7 +33,7 @@ for round in 1 2; do
   rm -rf "$TREE" && cp -r "$build/game" "$TREE"
   smoke_run_game linux
   to_menu
-  share "round $round, Linux game (SDL), idle main menu" 10 "$GAME_PID"
+  smoke_share "round $round, Linux game (SDL), idle main menu" 10 "$GAME_PID"
   kill "$GAME_PID"
   wait "$GAME_PID" 2>/dev/null
 
@@ -60,7 +49,7 @@ for round in 1 2; do
   awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN { printf "round '"$round"', kxs.exe under Wine: start picture after %.2f s\n", b - a }'
   to_menu
   exe=$(pgrep -n -f 'kxs.exe') server=$(pgrep -n wineserver)
-  share "round $round, kxs.exe under Wine (with the wineserver), idle main menu" 10 "$exe" "$server"
+  smoke_share "round $round, kxs.exe under Wine (with the wineserver), idle main menu" 10 "$exe" "$server"
   smoke_shot "windows-menu-$round"
   wineserver -k 2>/dev/null
   wait "$GAME_PID" 2>/dev/null

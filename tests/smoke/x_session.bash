@@ -254,3 +254,16 @@ smoke_step() {
 smoke_crop2x() {
   echo "$1" | awk -F'[x+]' '{ printf "%dx%d+%d+%d\n", $1 * 2, $2 * 2, $3 * 2, $4 * 2 }'
 }
+
+# smoke_share NAME SECONDS PID...: the processes' share of one core over
+# SECONDS (user and system time).
+smoke_share() {
+  local name=$1 seconds=$2 before=0 after=0 pid hz
+  shift 2
+  hz=$(getconf CLK_TCK)
+  for pid in "$@"; do before=$((before + $(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || echo 0))); done
+  sleep "$seconds"
+  for pid in "$@"; do after=$((after + $(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || echo 0))); done
+  awk -v n="$name" -v t=$((after - before)) -v hz="$hz" -v s="$seconds" \
+    'BEGIN { printf "%s: %.1f %% of one core (%d ticks in %d s)\n", n, 100 * t / hz / s, t, s }'
+}
